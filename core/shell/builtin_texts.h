@@ -1,0 +1,37 @@
+#pragma once
+// Messages and captions built into the program as English/Chinese pairs.
+
+#include <string_view>
+
+namespace rp70 {
+
+/// `LanguageIndex`: 1 English, 2 Chinese.
+enum class Language : int { English = 1, Chinese = 2 };
+
+enum class BuiltinText {
+    ProgressTitleRead,
+    ProgressTitleWrite,
+    ProgressLabel,
+    ConfirmRead,
+    ConfirmWrite,
+    WrongModel,
+    RadioKilled,
+    RadioStunned,
+    WrongVersion,
+    WrongBand,
+    NewImage,
+    FileError,
+    FilePasswordError,
+    PasswordDialogTitle,
+    PasswordLabel,
+    Overwrite,
+    Modified,
+    FileFilterName,
+    BandChange,
+    BandChangeTitle,
+    CloseButton,
+};
+
+std::string_view BuiltinTextFor(BuiltinText text, Language language);
+
+} // namespace rp70

@@ -1,0 +1,84 @@
+#include "shell/program_folder.h"
+
+#include <cstdlib>
+#include <system_error>
+
+namespace rp70 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The value of `name` when it is set and not empty.
+std::optional<std::string> NonEmpty(const Environment& environment, std::string_view name) {
+    if (!environment.Get) {
+        return std::nullopt;
+    }
+    std::optional<std::string> value = environment.Get(name);
+    if (!value || value->empty()) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+} // namespace
+
+Environment SystemEnvironment() {
+    return Environment{[](std::string_view name) -> std::optional<std::string> {
+        const char* value = std::getenv(std::string(name).c_str());
+        if (value == nullptr) {
+            return std::nullopt;
+        }
+        return std::string(value);
+    }};
+}
+
+fs::path ProgramFolder(const Environment& environment) {
+    if (const auto home = NonEmpty(environment, "RP70_HOME")) {
+        return fs::path(*home);
+    }
+    if (const auto data = NonEmpty(environment, "XDG_DATA_HOME")) {
+        const fs::path folder(*data);
+        if (folder.is_absolute()) {
+            return folder / "rp70cps";
+        }
+    }
+    if (const auto home = NonEmpty(environment, "HOME")) {
+        return fs::path(*home) / ".local" / "share" / "rp70cps";
+    }
+    if (const auto appData = NonEmpty(environment, "APPDATA")) {
+        return fs::path(*appData) / "rp70cps";
+    }
+    return fs::path("rp70cps");
+}
+
+fs::path SettingsFilePath(const fs::path& programFolder) {
+    return LanguageFolder(programFolder) / "mysetup.ini";
+}
+
+fs::path FeatureFilePath(const fs::path& programFolder) {
+    return programFolder / "Setting.ini";
+}
+
+fs::path InitFolder(const fs::path& programFolder) {
+    return programFolder / "Init";
+}
+
+fs::path LanguageFolder(const fs::path& programFolder) {
+    return programFolder / "language";
+}
+
+fs::path LanguageFilePath(const fs::path& programFolder, const fs::path& shippedFolder,
+                          std::string_view fileName) {
+    const fs::path name(fileName);
+    if (fileName.empty() || name != name.filename() || name == "." || name == "..") {
+        return {};
+    }
+    const fs::path own = LanguageFolder(programFolder) / name;
+    std::error_code error;
+    if (fs::is_regular_file(own, error)) {
+        return own;
+    }
+    return shippedFolder / name;
+}
+
+} // namespace rp70

@@ -1,0 +1,54 @@
+#pragma once
+// What the program sets up when it starts and stores when it ends.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "model/radio_image.h"
+#include "shell/feature_flags.h"
+#include "shell/language_texts.h"
+#include "shell/settings_file.h"
+#include "shell/window_placement.h"
+
+namespace rp70 {
+
+/// The program-wide state of a run, apart from the radio image.
+struct ProgramState {
+    std::filesystem::path Folder;              ///< the program folder
+    std::filesystem::path ShippedLanguageFolder;
+    Language LanguageIndex = Language::English;
+    std::filesystem::path LanguageFile;        ///< the language file in use
+    LanguageTexts Texts;
+    SettingsFileValues Settings;               ///< ComPort after the port check
+    bool IsVista = false;                      ///< the fixed port list mode; never on our platforms
+    FeatureFlags Features;
+};
+
+struct StartupInputs {
+    std::filesystem::path ProgramFolder;
+    std::filesystem::path ShippedLanguageFolder;
+    /// The machine's serial port numbers in enumeration order; nullopt when
+    /// the caller does not check the configured port.
+    std::optional<std::vector<std::int16_t>> AvailablePorts;
+    /// Reads the "Init" templates; nullptr starts from the built-in defaults.
+    DataFileLoader* Loader = nullptr;
+};
+
+/// Starts the program: language, settings file, the new radio image for
+/// "KTRP70" band 3 (template included) and the feature flags. Never fails:
+/// missing or damaged settings give their defaults. Numbers are read and
+/// written with "." whatever the user's locale, so no locale is changed.
+ProgramState StartUp(const StartupInputs& inputs, RadioImage& image);
+
+/// Switches the language: the texts of its file (the program folder's copy
+/// first, then the shipped one). Not stored; every run starts in English.
+void SetLanguage(ProgramState& state, Language language);
+
+/// Stores what a run leaves behind when the main window closes: the window
+/// placement (nullopt while the window is minimised) and the feature flags.
+/// Returns false when something could not be written.
+bool SaveSettingsAtExit(const ProgramState& state, const std::optional<WindowPlacement>& placement);
+
+} // namespace rp70

@@ -1,0 +1,109 @@
+#include "shell/program_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <string>
+
+namespace rp70 {
+namespace {
+
+namespace fs = std::filesystem;
+
+// An environment made of the given variables only.
+Environment FakeEnvironment(std::map<std::string, std::string> variables) {
+    return Environment{
+        [variables = std::move(variables)](std::string_view name) -> std::optional<std::string> {
+            const auto found = variables.find(std::string(name));
+            if (found == variables.end()) {
+                return std::nullopt;
+            }
+            return found->second;
+        }};
+}
+
+class TempFolder {
+public:
+    TempFolder() {
+        std::random_device random;
+        path_ = fs::temp_directory_path() /
+                ("rp70_folder_test_" + std::to_string(random()) + "_" + std::to_string(random()));
+        fs::create_directories(path_);
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        fs::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const fs::path& Path() const { return path_; }
+
+private:
+    fs::path path_;
+};
+
+TEST(ProgramFolderChoice, Rp70HomeWinsWhenSet) {
+    EXPECT_EQ(ProgramFolder(FakeEnvironment(
+                  {{"RP70_HOME", "/tmp/rp"}, {"XDG_DATA_HOME", "/x"}, {"HOME", "/home/u"}})),
+              fs::path("/tmp/rp"));
+}
+
+TEST(ProgramFolderChoice, EmptyRp70HomeFallsThroughToXdgDataHome) {
+    EXPECT_EQ(ProgramFolder(FakeEnvironment(
+                  {{"RP70_HOME", ""}, {"XDG_DATA_HOME", "/data"}, {"HOME", "/home/u"}})),
+              fs::path("/data/rp70cps"));
+}
+
+TEST(ProgramFolderChoice, HomeIsUsedWhenXdgDataHomeIsUnsetEmptyOrRelative) {
+    const fs::path expected = fs::path("/home/u") / ".local" / "share" / "rp70cps";
+    EXPECT_EQ(ProgramFolder(FakeEnvironment({{"HOME", "/home/u"}})), expected);
+    EXPECT_EQ(ProgramFolder(FakeEnvironment({{"XDG_DATA_HOME", ""}, {"HOME", "/home/u"}})),
+              expected);
+    EXPECT_EQ(ProgramFolder(FakeEnvironment({{"XDG_DATA_HOME", "rel"}, {"HOME", "/home/u"}})),
+              expected);
+}
+
+TEST(ProgramFolderChoice, AppDataAndThenARelativeFolderAreTheLastResorts) {
+    EXPECT_EQ(ProgramFolder(FakeEnvironment({{"HOME", ""}, {"APPDATA", "/appdata"}})),
+              fs::path("/appdata") / "rp70cps");
+    EXPECT_EQ(ProgramFolder(FakeEnvironment({})), fs::path("rp70cps"));
+    EXPECT_EQ(ProgramFolder(Environment{}), fs::path("rp70cps"));
+}
+
+TEST(ProgramFolderPaths, FilesAndFoldersInsideTheProgramFolder) {
+    const fs::path home("/p");
+    EXPECT_EQ(SettingsFilePath(home), fs::path("/p") / "language" / "mysetup.ini");
+    EXPECT_EQ(FeatureFilePath(home), fs::path("/p") / "Setting.ini");
+    EXPECT_EQ(InitFolder(home), fs::path("/p") / "Init");
+    EXPECT_EQ(LanguageFolder(home), fs::path("/p") / "language");
+}
+
+TEST(ProgramFolderLanguageFile, OwnCopyOverridesTheShippedOne) {
+    TempFolder folder;
+    const fs::path home = folder.Path() / "home";
+    const fs::path shipped = folder.Path() / "shipped";
+    EXPECT_EQ(LanguageFilePath(home, shipped, "english.ini"), shipped / "english.ini");
+
+    fs::create_directories(LanguageFolder(home));
+    std::ofstream(LanguageFolder(home) / "english.ini") << "[OTHER]\n";
+    EXPECT_EQ(LanguageFilePath(home, shipped, "english.ini"), LanguageFolder(home) / "english.ini");
+    EXPECT_EQ(LanguageFilePath(home, shipped, "chinese.ini"), shipped / "chinese.ini");
+
+    // A folder of that name is no language file.
+    fs::create_directories(LanguageFolder(home) / "chinese.ini");
+    EXPECT_EQ(LanguageFilePath(home, shipped, "chinese.ini"), shipped / "chinese.ini");
+}
+
+TEST(ProgramFolderLanguageFile, OnlyPlainFileNamesAreLookedUp) {
+    EXPECT_EQ(LanguageFilePath("/p", "/s", ""), fs::path());
+    EXPECT_EQ(LanguageFilePath("/p", "/s", "../secret.ini"), fs::path());
+    EXPECT_EQ(LanguageFilePath("/p", "/s", "sub/english.ini"), fs::path());
+    EXPECT_EQ(LanguageFilePath("/p", "/s", ".."), fs::path());
+}
+
+} // namespace
+} // namespace rp70
