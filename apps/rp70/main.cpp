@@ -29,7 +29,9 @@ std::filesystem::path ShippedLanguageFolder() {
     return RP70_SOURCE_LANG_DIR;
 }
 
-const char* OnOff(bool on) { return on ? "on" : "off"; }
+const char* OnOff(bool on) {
+    return on ? "on" : "off";
+}
 
 std::string ChannelLabel(int number) {
     switch (number) {
@@ -60,8 +62,9 @@ int Status() {
     std::printf("Program folder:  %s\n", state.Folder.string().c_str());
     std::printf("Language file:   %s\n", state.LanguageFile.string().c_str());
     std::printf("Serial port:     COM%d\n", state.Settings.ComPort);
-    std::printf("Feature flags:   5-tone %s, 2-tone %s, DTMF %s\n", OnOff(state.Features.HasFiveTone),
-                OnOff(state.Features.HasTwoTone), OnOff(state.Features.HasDTMF));
+    std::printf("Feature flags:   5-tone %s, 2-tone %s, DTMF %s\n",
+                OnOff(state.Features.HasFiveTone), OnOff(state.Features.HasTwoTone),
+                OnOff(state.Features.HasDTMF));
     std::printf("Model:           %s (version %s)\n",
                 ModelDisplayName(image->ModelName, image->BandIndex).c_str(),
                 image->Version.c_str());
@@ -70,7 +73,8 @@ int Status() {
                 FormatFixed(limits.RxHigh, 3, 5).c_str());
     std::printf("Transmit:        %s ... %s MHz\n", FormatFixed(limits.TxLow, 3, 5).c_str(),
                 FormatFixed(limits.TxHigh, 3, 5).c_str());
-    std::printf("Raster:          %s kHz\n", FormatFixed(RasterUnit(image->BandIndex) / 100.0, 1, 1).c_str());
+    std::printf("Raster:          %s kHz\n",
+                FormatFixed(RasterUnit(image->BandIndex) / 100.0, 1, 1).c_str());
     std::printf("Data file:       %s%s\n", image->CurrentFilePath.c_str(),
                 image->IsUntitled ? " (untitled)" : "");
     std::printf("Channels:        %d\n", image->UsedChannelCount());

@@ -21,8 +21,8 @@ std::string OneLine(std::string text) {
 
 Answer TerminalInteraction::Show(const Message& message) {
     std::cerr << "rp70: " << OneLine(message.Text) << '\n';
-    const bool yesNo = message.Buttons == MessageButtons::YesNo ||
-                       message.Buttons == MessageButtons::YesNoCancel;
+    const bool yesNo =
+        message.Buttons == MessageButtons::YesNo || message.Buttons == MessageButtons::YesNoCancel;
     if (message.Buttons == MessageButtons::Ok) {
         return Answer::Ok;
     }

@@ -31,7 +31,9 @@ RadioImage::RadioImage()
     Channels[0] = Channels[1] = DefaultChannel(Limits);
 }
 
-int RadioImage::UsedChannelCount() const { return BoundedCount(Record.ChannelCount); }
+int RadioImage::UsedChannelCount() const {
+    return BoundedCount(Record.ChannelCount);
+}
 
 void SetBand(RadioImage& image, std::string_view bandText) {
     image.BandText = std::string(bandText);

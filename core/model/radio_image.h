@@ -42,8 +42,8 @@ public:
     std::string ModelName;
     std::string BandText;
     std::int16_t BandIndex = 3;
-    BandLimits Limits;        ///< derived from BandText by SetBand
-    std::string Version;      ///< the radio's version text, "V100" until a radio is read
+    BandLimits Limits;   ///< derived from BandText by SetBand
+    std::string Version; ///< the radio's version text, "V100" until a radio is read
 
     ImageRecord Record;
     ChannelTable Channels{};

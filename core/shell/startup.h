@@ -16,13 +16,13 @@ namespace rp70 {
 
 /// The program-wide state of a run, apart from the radio image.
 struct ProgramState {
-    std::filesystem::path Folder;              ///< the program folder
+    std::filesystem::path Folder; ///< the program folder
     std::filesystem::path ShippedLanguageFolder;
     Language LanguageIndex = Language::English;
-    std::filesystem::path LanguageFile;        ///< the language file in use
+    std::filesystem::path LanguageFile; ///< the language file in use
     LanguageTexts Texts;
-    SettingsFileValues Settings;               ///< ComPort after the port check
-    bool IsVista = false;                      ///< the fixed port list mode; never on our platforms
+    SettingsFileValues Settings; ///< ComPort after the port check
+    bool IsVista = false;        ///< the fixed port list mode; never on our platforms
     FeatureFlags Features;
 };
 

@@ -23,8 +23,8 @@ public:
                    : Answer::Ok;
     }
 
-    std::vector<Message> shown;  ///< every message, in order
-    std::deque<Answer> answers;  ///< scripted answers; Ok/Yes once exhausted
+    std::vector<Message> shown; ///< every message, in order
+    std::deque<Answer> answers; ///< scripted answers; Ok/Yes once exhausted
 };
 
 } // namespace rp70::test

@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <clocale>
 #include <cmath>
 #include <limits>
-#include <locale>
 #include <string>
 
 namespace rp70 {
@@ -155,40 +153,6 @@ TEST(FormatInteger, PadsWithZerosAfterTheSign) {
     EXPECT_EQ(FormatInteger(14500000, 9), "014500000");
     EXPECT_EQ(FormatInteger(LLONG_MIN), "-9223372036854775808");
     EXPECT_EQ(FormatInteger(LLONG_MAX), "9223372036854775807");
-}
-
-// Numbers keep "." whatever locale the program runs under.
-class CommaLocale : public ::testing::Test {
-protected:
-    void SetUp() override {
-        const char* current = std::setlocale(LC_ALL, nullptr);
-        saved_ = current != nullptr ? current : "C";
-        if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-            GTEST_SKIP() << "locale de_DE.UTF-8 is not installed";
-        }
-        savedCpp_ = std::locale::global(std::locale("de_DE.UTF-8"));
-        changedCpp_ = true;
-    }
-    void TearDown() override {
-        if (changedCpp_) {
-            std::locale::global(savedCpp_);
-        }
-        std::setlocale(LC_ALL, saved_.c_str());
-    }
-
-private:
-    std::string saved_;
-    std::locale savedCpp_;
-    bool changedCpp_ = false;
-};
-
-TEST_F(CommaLocale, ParsingAndFormattingUseThePoint) {
-    ASSERT_EQ(std::localeconv()->decimal_point, std::string(","));
-    EXPECT_EQ(ParseNumber("145.5"), 145.5);
-    EXPECT_FALSE(ParseNumber("145,5").has_value());
-    EXPECT_EQ(FormatFixed(145.5, 3, 5), "145.50000");
-    EXPECT_EQ(FormatPlain(173.9975), "173.9975");
-    EXPECT_EQ(FormatInteger(1234567, 9), "001234567");
 }
 
 } // namespace

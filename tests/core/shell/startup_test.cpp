@@ -1,0 +1,118 @@
+// Start-up and exit: what a run reads, writes and leaves behind.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "shell/ini_file.h"
+#include "shell/program_folder.h"
+#include "shell/startup.h"
+#include "support/temp_folder.h"
+
+namespace rp70 {
+namespace {
+
+std::vector<char> FileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class StartUpTest : public ::testing::Test {
+protected:
+    ProgramState Start(std::optional<std::vector<std::int16_t>> ports = std::nullopt) {
+        return StartUp({folder.Path(), RP70_LANG_DIR, std::move(ports), nullptr}, image);
+    }
+    std::string Setting(const char* key) {
+        return ReadProfileString(SettingsFilePath(folder.Path()), "language", key, "<none>", 512);
+    }
+
+    test::TempFolder folder;
+    RadioImage image;
+};
+
+TEST_F(StartUpTest, FreshFolderStartsInEnglishWithANewImage) {
+    const ProgramState state = Start();
+    EXPECT_EQ(state.LanguageIndex, Language::English);
+    EXPECT_EQ(state.LanguageFile, std::filesystem::path(RP70_LANG_DIR) / "english.ini");
+    EXPECT_FALSE(state.Texts.GetText(101).empty());
+    EXPECT_EQ(state.Features, FeatureFlags{});
+    EXPECT_EQ(image.ModelName, "KTRP70");
+    EXPECT_EQ(image.BandIndex, 3);
+    EXPECT_EQ(image.Record.ChannelCount, 2);
+    EXPECT_EQ(image.Saved.Record, image.Record);
+}
+
+TEST_F(StartUpTest, RecordsTheFirstStartOnceAndThePortEveryTime) {
+    Start();
+    EXPECT_EQ(Setting("IsFirstRun"), "0");
+    EXPECT_EQ(Setting("comPort"), "1");
+
+    ASSERT_TRUE(WriteProfileString(SettingsFilePath(folder.Path()), "language", "comPort", "4"));
+    const ProgramState second = Start(std::vector<std::int16_t>{3, 4});
+    EXPECT_FALSE(second.Settings.IsFirstRun);
+    EXPECT_EQ(second.Settings.ComPort, 4);
+    EXPECT_EQ(Setting("comPort"), "4");
+}
+
+TEST_F(StartUpTest, MissingPortBecomesTheFirstListedPort) {
+    ASSERT_TRUE(WriteProfileString(SettingsFilePath(folder.Path()), "language", "comPort", "9"));
+    const ProgramState state = Start(std::vector<std::int16_t>{5, 2});
+    EXPECT_EQ(state.Settings.ComPort, 5);
+    EXPECT_EQ(Setting("comPort"), "5");
+}
+
+TEST_F(StartUpTest, MalformedSettingsNeverStopTheStart) {
+    std::filesystem::create_directories(LanguageFolder(folder.Path()));
+    std::ofstream(SettingsFilePath(folder.Path()))
+        << "[language]\nIsFirstRun=maybe\ncomPort=COM3\nHandshaking=99999\n";
+    const ProgramState state = Start();
+    EXPECT_TRUE(state.Settings.IsFirstRun);
+    EXPECT_EQ(state.Settings.ComPort, 1);
+    EXPECT_EQ(state.Settings.Handshaking, 0);
+    EXPECT_EQ(Setting("IsFirstRun"), "0");
+}
+
+TEST_F(StartUpTest, FeatureFlagsSurviveTheRun) {
+    ProgramState state = Start();
+    MergeFeatureByte(state.Features, 0x40); // a radio with 2-tone was read
+    ASSERT_TRUE(SaveSettingsAtExit(state, std::nullopt));
+    EXPECT_EQ(FileBytes(FeatureFilePath(folder.Path())),
+              (std::vector<char>{0, 0, 1, 0, 0, 0, 0, 0}));
+
+    ProgramState next = Start();
+    EXPECT_TRUE(next.Features.HasTwoTone);
+    MergeFeatureByte(next.Features, 0x00); // a radio without it leaves the flag on
+    EXPECT_TRUE(next.Features.HasTwoTone);
+}
+
+TEST_F(StartUpTest, ExitStoresThePlacementUnlessMinimised) {
+    const ProgramState state = Start();
+    ASSERT_TRUE(SaveSettingsAtExit(state, std::nullopt));
+    EXPECT_FALSE(std::filesystem::exists(WindowPlacementFilePath(folder.Path())));
+
+    ASSERT_TRUE(SaveSettingsAtExit(state, WindowPlacement{10, 20, 800, 600}));
+    const StoredWindowPlacement stored =
+        ReadWindowPlacement(WindowPlacementFilePath(folder.Path()));
+    EXPECT_EQ(stored.MainLeft, 10);
+    EXPECT_EQ(stored.MainTop, 20);
+    EXPECT_EQ(stored.MainWidth, 800);
+    EXPECT_EQ(stored.MainHeight, 600);
+}
+
+TEST_F(StartUpTest, LanguageFilesOfTheProgramFolderComeFirst) {
+    std::filesystem::create_directories(LanguageFolder(folder.Path()));
+    std::ofstream(LanguageFolder(folder.Path()) / "english.ini") << "[OTHER]\n101=  Accept  \n";
+    ProgramState state = Start();
+    EXPECT_EQ(state.Texts.GetText(101), "Accept");
+
+    SetLanguage(state, Language::Chinese);
+    EXPECT_EQ(state.LanguageFile, std::filesystem::path(RP70_LANG_DIR) / "chinese.ini");
+    EXPECT_EQ(state.Texts.Current(), Language::Chinese);
+    EXPECT_EQ(state.Texts.Builtin(BuiltinText::FileError), "文件错误。");
+    EXPECT_NE(state.Texts.GetText(101), "Accept");
+}
+
+} // namespace
+} // namespace rp70
