@@ -183,12 +183,11 @@ TxAndOffsetResult TxAndOffset(std::string_view offsetText, std::string_view rxTe
     result.TxText = FormatFixed(tx, 3, 5);
 
     // CheckTxFreq returns a band limit or a snapped value, both well inside ToTenHertz's range.
-    const std::int64_t distance = ToTenHertz(tx).value_or(*rxUnits) - *rxUnits;
-    result.OffsetText = FormatFixed(ToMHz(distance < 0 ? -distance : distance), 3, 5);
-    if (distance > 0) {
-        result.Direction = kShiftPlus;
-    } else if (distance < 0) {
-        result.Direction = kShiftMinus;
+    const std::int64_t txUnits = ToTenHertz(tx).value_or(*rxUnits);
+    const std::int64_t shift = adds ? txUnits - *rxUnits : *rxUnits - txUnits;
+    result.OffsetText = FormatFixed(ToMHz(shift < 0 ? -shift : shift), 3, 5);
+    if (shift < 0 && direction != kShiftOff) {
+        result.Direction = adds ? kShiftMinus : kShiftPlus;
     }
     return result;
 }

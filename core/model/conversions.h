@@ -88,14 +88,11 @@ struct TxAndOffsetResult {
 /// CheckTxFreq (warning and clamping outside the transmit band, else snapped). The new offset is
 /// the distance from receive to transmit frequency.
 ///
-/// Clamping can put the transmit frequency on the other side of the receive frequency (a receive
-/// frequency above the transmit band with the shift off, or an offset that pushes past the far
-/// limit). The stored offset has no sign, so the offset is stored as the magnitude and
-/// `Direction` is set to agree with it: plus when transmit is above receive, minus when below.
-/// Receive ± offset then always gives the transmit frequency. The same rule turns "off" into plus
-/// or minus when clamping moved the transmit frequency away from the receive frequency, as the
-/// channel dialog does when it derives the direction from the two frequencies. When transmit
-/// equals receive the given direction is kept.
+/// Clamping can put the transmit frequency on the other side of the receive frequency, which
+/// would make the offset negative; the stored offset has no sign. The offset is then stored as
+/// its magnitude, and a plus or minus shift is turned round so that receive ± offset is still
+/// the transmit frequency. A shift that is off stays off: the radio then transmits on the
+/// receive frequency and the offset is only kept.
 ///
 /// An offset or receive text that is not a number (or a receive frequency that cannot be stored)
 /// gives the offset "000.00000", an empty `TxText`, the given direction and no message.
