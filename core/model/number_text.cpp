@@ -16,15 +16,6 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 // Shortest decimal form of a finite value in fixed notation, e.g. "-145.125" or "136".
 std::string ShortestFixed(double value) {
     // The longest fixed form of a double (the smallest subnormal) has about 330 characters.
@@ -38,6 +29,15 @@ std::string ShortestFixed(double value) {
 }
 
 } // namespace
+
+std::string_view TrimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    const auto last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
 
 std::optional<double> ParseNumber(std::string_view text) {
     text = TrimBlanks(text);

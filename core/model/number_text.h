@@ -17,6 +17,9 @@ namespace rp70 {
 /// "inf"/"nan", thousands separators, "," as separator, and values beyond the range of double.
 std::optional<double> ParseNumber(std::string_view text);
 
+/// `text` without spaces and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
+
 /// True when ParseNumber accepts the text.
 bool IsNumeric(std::string_view text);
 

@@ -7,6 +7,8 @@
 #include <random>
 #include <system_error>
 
+#include "model/number_text.h"
+
 namespace rp70 {
 namespace {
 
@@ -60,15 +62,6 @@ std::optional<fs::path> FreeTemporaryName(const fs::path& target) {
 }
 
 } // namespace
-
-std::string_view TrimBlanks(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
 
 std::string_view CutToBuffer(std::string_view value, std::size_t bufferSize) {
     const std::size_t maxCharacters = bufferSize == 0 ? 0 : bufferSize - 1;

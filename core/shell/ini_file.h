@@ -123,7 +123,4 @@ bool ReplaceFileContents(const std::filesystem::path& file, std::string_view byt
 /// bufferSize - 1 UTF-8 characters, never splitting one).
 std::string_view CutToBuffer(std::string_view value, std::size_t bufferSize);
 
-/// `text` without spaces and tabs at either end.
-std::string_view TrimBlanks(std::string_view text);
-
 } // namespace rp70

@@ -6,6 +6,7 @@
 #include <limits>
 #include <string>
 
+#include "model/number_text.h"
 #include "shell/ini_file.h"
 
 namespace rp70 {

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string>
 
+#include "model/number_text.h"
 #include "shell/ini_file.h"
 
 namespace rp70 {
