@@ -32,14 +32,17 @@ void Write(ByteWriter& out, const ImageRecord& record) {
 }
 
 void Read(ByteReader& in, ImageRecord& record) {
-    record.BandIndex = in.I16();
-    Read(in, record.Function);
-    record.ChannelCount = in.I16();
-    Read(in, record.Book);
-    record.DecodeTime = in.U8();
-    for (std::uint8_t& b : record.OptionExtra) {
+    // Read into a copy so that data ending early leaves the record as it was.
+    ImageRecord read;
+    read.BandIndex = in.I16();
+    Read(in, read.Function);
+    read.ChannelCount = in.I16();
+    Read(in, read.Book);
+    read.DecodeTime = in.U8();
+    for (std::uint8_t& b : read.OptionExtra) {
         b = in.U8();
     }
+    record = read;
 }
 
 void SetDefaults(ImageRecord& record) {

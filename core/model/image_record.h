@@ -51,6 +51,7 @@ void Write(ByteWriter& out, const FunctionData& data);
 void Read(ByteReader& in, FunctionData& data);
 
 void Write(ByteWriter& out, const ImageRecord& record);
+/// Throws TruncatedData when `in` ends early, leaving `record` as it was.
 void Read(ByteReader& in, ImageRecord& record);
 
 /// Defaults of a new image for every record, in the order DTMF, 2-tone,

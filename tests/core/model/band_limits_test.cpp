@@ -11,14 +11,20 @@ BandLimits Of(std::int16_t code) {
     return DeriveBandLimits(BandCaption(code), code);
 }
 
+// The limits are read from the caption's decimal texts.
+void ExpectRanges(const BandLimits& limits, double rxLow, double rxHigh, double txLow,
+                  double txHigh) {
+    EXPECT_DOUBLE_EQ(limits.RxLow, rxLow);
+    EXPECT_DOUBLE_EQ(limits.RxHigh, rxHigh);
+    EXPECT_DOUBLE_EQ(limits.TxLow, txLow);
+    EXPECT_DOUBLE_EQ(limits.TxHigh, txHigh);
+}
+
 TEST(DeriveBandLimits, Band3ReceivesAndTransmitsFrom136To173_9975) {
     const BandLimits limits = Of(3);
     EXPECT_EQ(limits.RxRangeText, "136 - 173.99750 MHz");
     EXPECT_EQ(limits.TxRangeText, "136 - 173.99750 MHz");
-    EXPECT_DOUBLE_EQ(limits.RxLow, 136.0);
-    EXPECT_DOUBLE_EQ(limits.RxHigh, 173.9975);
-    EXPECT_DOUBLE_EQ(limits.TxLow, 136.0);
-    EXPECT_DOUBLE_EQ(limits.TxHigh, 173.9975);
+    ExpectRanges(limits, 136.0, 173.9975, 136.0, 173.9975);
     EXPECT_EQ(limits.BandIndex, 3);
 }
 
@@ -26,18 +32,12 @@ TEST(DeriveBandLimits, Band22HasDifferentReceiveAndTransmitRanges) {
     const BandLimits limits = Of(22);
     EXPECT_EQ(limits.RxRangeText, "216 - 279.9950 MHz");
     EXPECT_EQ(limits.TxRangeText, "222 - 224.9950 MHz");
-    EXPECT_DOUBLE_EQ(limits.RxLow, 216.0);
-    EXPECT_DOUBLE_EQ(limits.RxHigh, 279.995);
-    EXPECT_DOUBLE_EQ(limits.TxLow, 222.0);
-    EXPECT_DOUBLE_EQ(limits.TxHigh, 224.995);
+    ExpectRanges(limits, 216.0, 279.995, 222.0, 224.995);
 }
 
 TEST(DeriveBandLimits, Band48) {
     const BandLimits limits = Of(48);
-    EXPECT_DOUBLE_EQ(limits.RxLow, 400.0);
-    EXPECT_DOUBLE_EQ(limits.RxHigh, 469.9975);
-    EXPECT_DOUBLE_EQ(limits.TxLow, 400.0);
-    EXPECT_DOUBLE_EQ(limits.TxHigh, 469.9975);
+    ExpectRanges(limits, 400.0, 469.9975, 400.0, 469.9975);
     EXPECT_EQ(limits.BandIndex, 48);
 }
 
@@ -60,18 +60,12 @@ TEST(DeriveBandLimits, EveryTableCaptionReadsAsItsOwnLimits) {
 TEST(DeriveBandLimits, ReadsACaptionThatIsNotInTheTable) {
     const BandLimits limits = DeriveBandLimits("Rx(1.5 - 2.25 MHz) Tx(3 - 4 MHz)", 3);
     EXPECT_EQ(limits.RxRangeText, "1.5 - 2.25 MHz");
-    EXPECT_DOUBLE_EQ(limits.RxLow, 1.5);
-    EXPECT_DOUBLE_EQ(limits.RxHigh, 2.25);
-    EXPECT_DOUBLE_EQ(limits.TxLow, 3.0);
-    EXPECT_DOUBLE_EQ(limits.TxHigh, 4.0);
+    ExpectRanges(limits, 1.5, 2.25, 3.0, 4.0);
 }
 
 TEST(DeriveBandLimits, HighLimitRunsToTheEndWithoutAThirdSpace) {
     const BandLimits limits = DeriveBandLimits("Tx(144 - 146) Rx(136 - 174)", 5);
-    EXPECT_DOUBLE_EQ(limits.RxLow, 136.0);
-    EXPECT_DOUBLE_EQ(limits.RxHigh, 174.0);
-    EXPECT_DOUBLE_EQ(limits.TxLow, 144.0);
-    EXPECT_DOUBLE_EQ(limits.TxHigh, 146.0);
+    ExpectRanges(limits, 136.0, 174.0, 144.0, 146.0);
 }
 
 TEST(DeriveBandLimits, MalformedCaptionsFallBackToTheTableCaptionOfTheCode) {
@@ -94,8 +88,7 @@ TEST(DeriveBandLimits, MalformedCaptionsFallBackToTheTableCaptionOfTheCode) {
 
 TEST(DeriveBandLimits, UnknownCodeWithMalformedCaptionUsesTheCaptionOf48) {
     const BandLimits limits = DeriveBandLimits("", 100);
-    EXPECT_DOUBLE_EQ(limits.RxLow, 400.0);
-    EXPECT_DOUBLE_EQ(limits.TxHigh, 469.9975);
+    ExpectRanges(limits, 400.0, 469.9975, 400.0, 469.9975);
     EXPECT_EQ(limits.BandIndex, 100);
 }
 

@@ -5,12 +5,14 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <string>
+#include <tuple>
 
 #include "model/bands.h"
 #include "model/number_text.h"
+#include "support/file_contents.h"
 #include "support/recording_interaction.h"
+#include "support/temp_folder.h"
 
 namespace rp70 {
 namespace {
@@ -18,19 +20,22 @@ namespace {
 constexpr std::string_view kWarningText = "Frequency out of range!";
 
 LanguageTexts WarningTexts() {
-    const std::filesystem::path file =
-        std::filesystem::path(::testing::TempDir()) / "rp70_conversions_test_english.ini";
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        out << "[OTHER]\n2000=wrong key\n2001=" << kWarningText << "\n2002=wrong key\n";
-    }
-    LanguageTexts texts = LanguageTexts::Load(file, Language::English);
-    std::filesystem::remove(file);
-    return texts;
+    const test::TempFolder folder;
+    const std::filesystem::path file = folder.Path() / "english.ini";
+    test::WriteFileText(file, "[OTHER]\n2000=wrong key\n2001=" + std::string(kWarningText) +
+                                  "\n2002=wrong key\n");
+    return LanguageTexts::Load(file, Language::English);
 }
 
 BandLimits Band(std::int16_t code) {
     return DeriveBandLimits(BandCaption(code), code);
+}
+
+// Transmit text, offset text and direction of a TxAndOffset result.
+using Shift = std::tuple<std::string, std::string, std::int16_t>;
+
+Shift Parts(const TxAndOffsetResult& result) {
+    return {result.TxText, result.OffsetText, result.Direction};
 }
 
 // Stored digits as a whole number of 10 Hz units.
@@ -305,9 +310,7 @@ TEST_F(Conversions, ValidateTxTextUsesTheTransmitRange) {
 TEST_F(Conversions, TxAndOffsetMinusInsideTheBand) {
     const BandLimits band = Band(2);
     const TxAndOffsetResult result = TxAndOffset("0.60000", "145.50000", kShiftMinus, band, ctx);
-    EXPECT_EQ(result.TxText, "144.90000");
-    EXPECT_EQ(result.OffsetText, "000.60000");
-    EXPECT_EQ(result.Direction, kShiftMinus);
+    EXPECT_EQ(Parts(result), (Shift{"144.90000", "000.60000", kShiftMinus}));
     EXPECT_EQ(TextToFreqDigits(result.OffsetText), "000060000");
     ExpectNoMessage();
 }
@@ -315,46 +318,35 @@ TEST_F(Conversions, TxAndOffsetMinusInsideTheBand) {
 TEST_F(Conversions, TxAndOffsetPlusOverTheHighLimitWarnsAndShortensTheOffset) {
     const BandLimits band = Band(2);
     const TxAndOffsetResult result = TxAndOffset("1.00000", "145.50000", kShiftPlus, band, ctx);
-    EXPECT_EQ(result.TxText, "145.99750");
-    EXPECT_EQ(result.OffsetText, "000.49750");
-    EXPECT_EQ(result.Direction, kShiftPlus);
+    EXPECT_EQ(Parts(result), (Shift{"145.99750", "000.49750", kShiftPlus}));
     ExpectOneWarning();
 }
 
 TEST_F(Conversions, TxAndOffsetOffsetFollowsTheSnappedTransmitFrequency) {
     const BandLimits band = Band(3);
     const TxAndOffsetResult result = TxAndOffset("10.0013", "145.50000", kShiftPlus, band, ctx);
-    EXPECT_EQ(result.TxText, "155.50000");
-    EXPECT_EQ(result.OffsetText, "010.00000");
+    EXPECT_EQ(Parts(result), (Shift{"155.50000", "010.00000", kShiftPlus}));
     ExpectNoMessage();
 }
 
 TEST_F(Conversions, TxAndOffsetOffWithoutOffsetTransmitsOnReceive) {
     const TxAndOffsetResult result = TxAndOffset("0.00000", "145.50000", kShiftOff, Band(3), ctx);
-    EXPECT_EQ(result.TxText, "145.50000");
-    EXPECT_EQ(result.OffsetText, "000.00000");
-    EXPECT_EQ(result.Direction, kShiftOff);
+    EXPECT_EQ(Parts(result), (Shift{"145.50000", "000.00000", kShiftOff}));
     ExpectNoMessage();
 }
 
 TEST_F(Conversions, TxAndOffsetAnyOtherDirectionSubtracts) {
     const TxAndOffsetResult result = TxAndOffset("0.6", "145.5", 7, Band(3), ctx);
-    EXPECT_EQ(result.TxText, "144.90000");
-    EXPECT_EQ(result.OffsetText, "000.60000");
-    EXPECT_EQ(result.Direction, 7); // kept as given
+    EXPECT_EQ(Parts(result), (Shift{"144.90000", "000.60000", 7})); // direction kept as given
 }
 
 TEST_F(Conversions, TxAndOffsetNonNumericTextsComputeNothing) {
     for (const std::string_view offset : {"", "abc", "."}) {
         const TxAndOffsetResult result = TxAndOffset(offset, "145.50000", kShiftPlus, Band(3), ctx);
-        EXPECT_EQ(result.OffsetText, "000.00000");
-        EXPECT_EQ(result.TxText, "");
-        EXPECT_EQ(result.Direction, kShiftPlus);
+        EXPECT_EQ(Parts(result), (Shift{"", "000.00000", kShiftPlus}));
     }
     const TxAndOffsetResult result = TxAndOffset("0.6", "", kShiftMinus, Band(3), ctx);
-    EXPECT_EQ(result.OffsetText, "000.00000");
-    EXPECT_EQ(result.TxText, "");
-    EXPECT_EQ(result.Direction, kShiftMinus);
+    EXPECT_EQ(Parts(result), (Shift{"", "000.00000", kShiftMinus}));
     ExpectNoMessage();
 }
 
@@ -364,34 +356,26 @@ TEST_F(Conversions, TxAndOffsetReceiveOnlyChannelAboveTheTransmitBandKeepsTheShi
     const BandLimits band = Band(2); // transmit 144 … 145.9975
     const TxAndOffsetResult result = TxAndOffset("0.00000", "150.00000", kShiftOff, band, ctx);
     ExpectOneWarning();
-    EXPECT_EQ(result.TxText, "145.99750");
-    EXPECT_EQ(result.OffsetText, "004.00250");
-    EXPECT_EQ(result.Direction, kShiftOff);
+    EXPECT_EQ(Parts(result), (Shift{"145.99750", "004.00250", kShiftOff}));
     EXPECT_EQ(TextToFreqDigits(result.OffsetText), "000400250");
 }
 
 TEST_F(Conversions, TxAndOffsetPlusClampedBelowTheReceiveFrequencyBecomesMinus) {
     const TxAndOffsetResult result = TxAndOffset("1", "150.00000", kShiftPlus, Band(2), ctx);
     ExpectOneWarning();
-    EXPECT_EQ(result.TxText, "145.99750");
-    EXPECT_EQ(result.OffsetText, "004.00250");
-    EXPECT_EQ(result.Direction, kShiftMinus);
+    EXPECT_EQ(Parts(result), (Shift{"145.99750", "004.00250", kShiftMinus}));
 }
 
 TEST_F(Conversions, TxAndOffsetMinusClampedAboveTheReceiveFrequencyBecomesPlus) {
     const TxAndOffsetResult result = TxAndOffset("1", "136.00000", kShiftMinus, Band(2), ctx);
     ExpectOneWarning();
-    EXPECT_EQ(result.TxText, "144.00000");
-    EXPECT_EQ(result.OffsetText, "008.00000");
-    EXPECT_EQ(result.Direction, kShiftPlus);
+    EXPECT_EQ(Parts(result), (Shift{"144.00000", "008.00000", kShiftPlus}));
 }
 
 TEST_F(Conversions, TxAndOffsetOffClampedAboveTheReceiveFrequencyStaysOff) {
     const TxAndOffsetResult result = TxAndOffset("0", "136.00000", kShiftOff, Band(2), ctx);
     ExpectOneWarning();
-    EXPECT_EQ(result.TxText, "144.00000");
-    EXPECT_EQ(result.OffsetText, "008.00000");
-    EXPECT_EQ(result.Direction, kShiftOff);
+    EXPECT_EQ(Parts(result), (Shift{"144.00000", "008.00000", kShiftOff}));
 }
 
 TEST_F(Conversions, TxAndOffsetReceivePlusOrMinusOffsetIsAlwaysTheTransmitFrequency) {

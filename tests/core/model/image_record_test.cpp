@@ -3,43 +3,28 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "model/image_record.h"
 #include "model/radio_image.h"
+#include "support/record_bytes.h"
 
 namespace rp70 {
 namespace {
 
-std::vector<std::uint8_t> Bytes(const ImageRecord& record) {
-    std::vector<std::uint8_t> out;
-    ByteWriter writer(out);
-    Write(writer, record);
-    return out;
-}
-
-std::int16_t I16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return static_cast<std::int16_t>(bytes.at(offset) | (bytes.at(offset + 1) << 8));
-}
-
-std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t size) {
-    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                       bytes.begin() + static_cast<std::ptrdiff_t>(offset + size));
-}
-
-// A NUL followed by spaces: the empty text of a new image.
-std::string EmptyText(std::size_t size) {
-    return std::string(1, '\0') + std::string(size - 1, ' ');
-}
+using test::Bytes;
+using test::EmptyText;
+using test::I16At;
+using test::Slice;
+using test::TextAt;
 
 class NewImageRecordBytes : public ::testing::Test {
 protected:
     void SetUp() override {
         RadioImage image;
         ResetImage(image, {}, nullptr);
-        bytes = Bytes(image.Saved.Record);
+        bytes = test::BytesOf(image.Saved.Record);
     }
-    std::vector<std::uint8_t> bytes;
+    Bytes bytes;
 };
 
 TEST_F(NewImageRecordBytes, HasTheStoredSizeBandAndCounts) {
@@ -52,9 +37,13 @@ TEST_F(NewImageRecordBytes, HasTheStoredSizeBandAndCounts) {
 
 TEST_F(NewImageRecordBytes, DtmfDefaults) {
     constexpr std::size_t dtmf = 2;
-    for (std::size_t code = 0; code < 16; ++code) {
+    for (std::size_t code = 0; code < 18; ++code) { // 16 memories, begin and end code
         EXPECT_EQ(TextAt(bytes, dtmf + 26 * code, 24), std::string(24, ' ')) << code;
         EXPECT_EQ(I16At(bytes, dtmf + 26 * code + 24), 0) << code;
+    }
+    for (std::size_t code = 0; code < 2; ++code) { // kill and stun code
+        EXPECT_EQ(TextAt(bytes, dtmf + 468 + 16 * code, 14), std::string(14, ' ')) << code;
+        EXPECT_EQ(I16At(bytes, dtmf + 468 + 16 * code + 14), 0) << code;
     }
     EXPECT_EQ(I16At(bytes, dtmf + 500), 0); // Ani
     EXPECT_EQ(I16At(bytes, dtmf + 502), 1); // SendTime
@@ -68,20 +57,19 @@ TEST_F(NewImageRecordBytes, DtmfDefaults) {
 
 TEST_F(NewImageRecordBytes, TwoToneDefaults) {
     constexpr std::size_t twoTone = 529;
-    const std::vector<std::uint8_t> header = {12,  145, 36, 65, 0,   58, 72,  20, 52, 0, 0,  0,
-                                              145, 12,  65, 36, 121, 24, 214, 79, 5,  5, 10, 0};
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + twoTone, bytes.begin() + twoTone + 24),
-              header);
+    // A-B from 321.7 Hz and 928.1 Hz; tones A … D 321.7, 928.1, 626.5, 2043.8 Hz.
+    EXPECT_EQ(Slice(bytes, twoTone, 24), (Bytes{12,  145, 36, 65, 0,   58, 72,  20, 52, 0, 0,  0,
+                                                145, 12,  65, 36, 121, 24, 214, 79, 5,  5, 10, 0}));
     const std::size_t first = twoTone + 24;
     EXPECT_EQ(I16At(bytes, first), 0);
-    const std::vector<std::uint8_t> firstTones = {58, 72, 20, 52, 12, 145, 36, 65};
-    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin() + static_cast<std::ptrdiff_t>(first + 2),
-                                        bytes.begin() + static_cast<std::ptrdiff_t>(first + 10)),
-              firstTones);
+    EXPECT_EQ(Slice(bytes, first + 2, 8), (Bytes{58, 72, 20, 52, 12, 145, 36, 65}));
     for (std::size_t k = 2; k <= 32; ++k) {
         const std::size_t entry = twoTone + 24 + 17 * (k - 1);
         EXPECT_EQ(I16At(bytes, entry), 1) << k;
         EXPECT_EQ(TextAt(bytes, entry + 2, 8), std::string(8, '\0')) << k;
+    }
+    for (std::size_t k = 1; k <= 32; ++k) { // the names are left empty
+        EXPECT_EQ(TextAt(bytes, twoTone + 24 + 17 * (k - 1) + 10, 7), std::string(7, '\0')) << k;
     }
 }
 
@@ -131,23 +119,16 @@ TEST_F(NewImageRecordBytes, OptionsScanAlertAndBookDefaults) {
     }
 }
 
-TEST(ImageRecordLayout, RoundTripsAndRefusesShortData) {
+TEST(ImageRecordRead, RoundTripsAndRefusesShortData) {
     RadioImage image;
     image.Record.Function.Options.WelcomeText = MakeFixedText<7>("HELLO");
     image.Record.Book[127].BookName = MakeFixedText<7>("BOB");
     image.Record.OptionExtra = {1, 2, 3};
     image.Record.DecodeTime = 9;
-    const auto bytes = Bytes(image.Record);
-
-    ImageRecord read;
-    ByteReader reader(bytes);
-    Read(reader, read);
-    EXPECT_EQ(read, image.Record);
-    EXPECT_EQ(reader.Position(), kImageRecordSize);
-
-    const std::vector<std::uint8_t> shorter(bytes.begin(), bytes.end() - 1);
-    ByteReader shortReader(shorter);
-    EXPECT_THROW(Read(shortReader, read), TruncatedData);
+    test::ExpectReadBackStopsAtItsEnd(image.Record);
+    test::ExpectAnyStoredBytesWrittenBackUnchanged<ImageRecord>();
+    const RadioImage untouched;
+    test::ExpectShortDataThrowsAndLeavesRecordAlone(image.Record, untouched.Record);
 }
 
 } // namespace

@@ -2,23 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "model/bands.h"
 #include "model/radio_image.h"
+#include "support/file_contents.h"
+#include "support/record_bytes.h"
 #include "support/temp_folder.h"
 
 namespace rp70 {
 namespace {
-
-std::vector<std::uint8_t> Bytes(const ChannelRecord& channel) {
-    std::vector<std::uint8_t> out;
-    ByteWriter writer(out);
-    Write(writer, channel);
-    return out;
-}
 
 RadioImage NewImageForBand(std::int16_t band) {
     RadioImage image;
@@ -42,20 +36,15 @@ TEST(NewImage, HoldsTwoVfoChannelsInTheMiddleOfTheBand) {
 }
 
 TEST(NewImage, DefaultChannelBytes) {
-    const auto bytes = Bytes(NewImageForBand(3).Channels[0]);
-    ASSERT_EQ(bytes.size(), kChannelRecordSize);
-    std::vector<std::uint8_t> expected(kChannelRecordSize, 0);
-    expected[0] = 204; // ChannelNumber
-    expected[2] = 1;   // InUse
-    expected[4] = 1;   // ScanSkip
-    const std::string texts = std::string("015500000") + "000000000" + '\0' + "      ";
-    std::copy(texts.begin(), texts.end(), expected.begin() + 6);
-    expected[31] = 5;  // StepIndex
-    expected[65] = 20; // TxCtcss
-    expected[67] = 20; // RxCtcss
-    const std::string pttId = "00000";
-    std::copy(pttId.begin(), pttId.end(), expected.begin() + 103);
-    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(test::BytesOf(NewImageForBand(3).Channels[0]),
+              test::Concat({{204, 0, 1, 0, 1, 0}, // ChannelNumber, InUse, ScanSkip
+                            test::Padded("015500000000000000", 18),
+                            {0, ' ', ' ', ' ', ' ', ' ', ' '}, // Name empty
+                            {5, 0},                            // StepIndex
+                            test::Bytes(65 - 33, 0),
+                            {20, 0, 20, 0}, // TxCtcss, RxCtcss
+                            test::Bytes(103 - 69, 0),
+                            test::Padded("00000", 5)}));
 }
 
 TEST(NewImage, DefaultFrequencyFollowsTheBand) {
@@ -181,10 +170,7 @@ public:
 
 class Templates : public ::testing::Test {
 protected:
-    void Touch(const std::string& name) {
-        std::filesystem::create_directories(folder.Path() / "Init");
-        std::ofstream(folder.Path() / "Init" / name) << "x";
-    }
+    void Touch(const std::string& name) { test::WriteFileText(folder.Path() / "Init" / name, "x"); }
     test::TempFolder folder;
     ScriptedLoader loader;
 };

@@ -4,46 +4,29 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
 #include <vector>
+
+#include "support/file_contents.h"
+#include "support/temp_folder.h"
 
 namespace rp70 {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device random;
-        path_ = fs::temp_directory_path() /
-                ("rp70_ini_test_" + std::to_string(random()) + "_" + std::to_string(random()));
-        fs::create_directories(path_);
+using test::ReadFileText;
+using test::TempFolder;
+using test::WriteFileText;
+
+// The names of the entries in `folder`, sorted.
+std::vector<fs::path> NamesIn(const fs::path& folder) {
+    std::vector<fs::path> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename());
     }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
-
-void WriteFile(const fs::path& file, const std::string& bytes) {
-    std::ofstream out(file, std::ios::binary);
-    out << bytes;
-}
-
-std::string ReadFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 std::string Repeat(std::string_view piece, std::size_t count) {
@@ -75,7 +58,7 @@ TEST(IniFileRead, MissingFileSectionOrKeyGivesTheDefault) {
               "dflt");
 
     const fs::path file = folder.Path() / "a.ini";
-    WriteFile(file, "orphan=1\n[other]\ncomPort=9\n[language]\nStopBit=1\n");
+    WriteFileText(file, "orphan=1\n[other]\ncomPort=9\n[language]\nStopBit=1\n");
     EXPECT_EQ(ReadProfileString(file, "missing", "comPort", "d", 512), "d");
     EXPECT_EQ(ReadProfileString(file, "language", "comPort", "d", 512), "d");
     // A key before the first section belongs to no section.
@@ -183,54 +166,50 @@ TEST(IniFileRead, ForEachVisitsKeysInsideSectionsInFileOrder) {
 TEST(IniFileWrite, ReplacesValueInPlaceAndKeepsEverythingElse) {
     TempFolder folder;
     const fs::path file = folder.Path() / "mysetup.ini";
-    WriteFile(file, "; settings\n[other]\ncomPort=77\n\n[language]\nIsFirstRun=1\n"
-                    "ComPort = 3   \n; keep me\nStopBit=1\n");
+    WriteFileText(file, "; settings\n[other]\ncomPort=77\n\n[language]\nIsFirstRun=1\n"
+                        "ComPort = 3   \n; keep me\nStopBit=1\n");
     ASSERT_TRUE(WriteProfileString(file, "LANGUAGE", "comport", "5"));
-    EXPECT_EQ(ReadFile(file), "; settings\n[other]\ncomPort=77\n\n[language]\nIsFirstRun=1\n"
-                              "ComPort = 5\n; keep me\nStopBit=1\n");
+    EXPECT_EQ(ReadFileText(file), "; settings\n[other]\ncomPort=77\n\n[language]\nIsFirstRun=1\n"
+                                  "ComPort = 5\n; keep me\nStopBit=1\n");
 }
 
 TEST(IniFileWrite, AddsMissingKeyBehindTheLastKeyOfItsSection) {
     TempFolder folder;
     const fs::path file = folder.Path() / "a.ini";
-    WriteFile(file, "[language]\nIsFirstRun=0\n\n; next section\n[other]\nx=1\n");
+    WriteFileText(file, "[language]\nIsFirstRun=0\n\n; next section\n[other]\nx=1\n");
     ASSERT_TRUE(WriteProfileString(file, "language", "comPort", "3"));
-    EXPECT_EQ(ReadFile(file),
+    EXPECT_EQ(ReadFileText(file),
               "[language]\nIsFirstRun=0\ncomPort=3\n\n; next section\n[other]\nx=1\n");
 
-    WriteFile(file, "[empty]\n[other]\n");
+    WriteFileText(file, "[empty]\n[other]\n");
     ASSERT_TRUE(WriteProfileString(file, "empty", "k", "v"));
-    EXPECT_EQ(ReadFile(file), "[empty]\nk=v\n[other]\n");
+    EXPECT_EQ(ReadFileText(file), "[empty]\nk=v\n[other]\n");
 }
 
 TEST(IniFileWrite, AddsMissingSectionAtTheEnd) {
     TempFolder folder;
     const fs::path file = folder.Path() / "a.ini";
-    WriteFile(file, "[other]\nx=1");
+    WriteFileText(file, "[other]\nx=1");
     ASSERT_TRUE(WriteProfileString(file, "language", "comPort", "3"));
-    EXPECT_EQ(ReadFile(file), "[other]\nx=1\n[language]\ncomPort=3\n");
+    EXPECT_EQ(ReadFileText(file), "[other]\nx=1\n[language]\ncomPort=3\n");
 }
 
 TEST(IniFileWrite, CreatesTheFileAndItsFolders) {
     TempFolder folder;
     const fs::path file = folder.Path() / "home" / "language" / "mysetup.ini";
     ASSERT_TRUE(WriteProfileString(file, "language", "IsFirstRun", "0"));
-    EXPECT_EQ(ReadFile(file), "[language]\nIsFirstRun=0\n");
+    EXPECT_EQ(ReadFileText(file), "[language]\nIsFirstRun=0\n");
     // Only the file itself is left in its folder: the temporary file was renamed.
-    std::vector<fs::path> entries;
-    for (const auto& entry : fs::directory_iterator(file.parent_path())) {
-        entries.push_back(entry.path().filename());
-    }
-    EXPECT_EQ(entries, std::vector<fs::path>{"mysetup.ini"});
+    EXPECT_EQ(NamesIn(file.parent_path()), std::vector<fs::path>{"mysetup.ini"});
 }
 
 TEST(IniFileWrite, KeepsByteOrderMarkAndCrLfLineEnds) {
     TempFolder folder;
     const fs::path file = folder.Path() / "a.ini";
-    WriteFile(file, "\xEF\xBB\xBF[s]\r\nk=1\r\n");
+    WriteFileText(file, "\xEF\xBB\xBF[s]\r\nk=1\r\n");
     ASSERT_TRUE(WriteProfileString(file, "s", "k", "2"));
     ASSERT_TRUE(WriteProfileString(file, "s", "n", "3"));
-    EXPECT_EQ(ReadFile(file), "\xEF\xBB\xBF[s]\r\nk=2\r\nn=3\r\n");
+    EXPECT_EQ(ReadFileText(file), "\xEF\xBB\xBF[s]\r\nk=2\r\nn=3\r\n");
 }
 
 TEST(IniFileWrite, WrittenValueReadsBackTrimmed) {
@@ -246,7 +225,7 @@ TEST(IniFileWrite, RefusesWhatWouldBreakTheFile) {
     TempFolder folder;
     const fs::path file = folder.Path() / "a.ini";
     const std::string before = "[s]\nk=1\n";
-    WriteFile(file, before);
+    WriteFileText(file, before);
     EXPECT_FALSE(WriteProfileString(file, "s", "k", "two\nlines"));
     EXPECT_FALSE(WriteProfileString(file, "s", "k", "cr\rhere"));
     EXPECT_FALSE(WriteProfileString(file, "s", "k", std::string("nul\0x", 5)));
@@ -256,7 +235,7 @@ TEST(IniFileWrite, RefusesWhatWouldBreakTheFile) {
     EXPECT_FALSE(WriteProfileString(file, "s", "[k", "v"));
     EXPECT_FALSE(WriteProfileString(file, "s]x", "k", "v"));
     EXPECT_FALSE(WriteProfileString(file, "s\nx", "k", "v"));
-    EXPECT_EQ(ReadFile(file), before);
+    EXPECT_EQ(ReadFileText(file), before);
 }
 
 TEST(IniFileWrite, FailedWriteLeavesNoTemporaryFileBehind) {
@@ -267,24 +246,19 @@ TEST(IniFileWrite, FailedWriteLeavesNoTemporaryFileBehind) {
     EXPECT_FALSE(ReplaceFileContents(target, "data"));
     EXPECT_FALSE(WriteProfileString(target, "s", "k", "v"));
     // The folder of the target is a file: nothing can be created.
-    WriteFile(folder.Path() / "plain", "x");
+    WriteFileText(folder.Path() / "plain", "x");
     EXPECT_FALSE(WriteProfileString(folder.Path() / "plain" / "a.ini", "s", "k", "v"));
 
-    std::vector<fs::path> entries;
-    for (const auto& entry : fs::directory_iterator(folder.Path())) {
-        entries.push_back(entry.path().filename());
-    }
-    std::sort(entries.begin(), entries.end());
-    EXPECT_EQ(entries, (std::vector<fs::path>{"plain", "taken.ini"}));
+    EXPECT_EQ(NamesIn(folder.Path()), (std::vector<fs::path>{"plain", "taken.ini"}));
     EXPECT_TRUE(fs::is_empty(target));
-    EXPECT_EQ(ReadFile(folder.Path() / "plain"), "x");
+    EXPECT_EQ(ReadFileText(folder.Path() / "plain"), "x");
 }
 
 TEST(IniFileWrite, OversizedFileIsNeitherReadNorReplaced) {
     TempFolder folder;
     const fs::path file = folder.Path() / "huge.ini";
     const std::string content = "[s]\nk=1\n" + std::string(kMaxIniFileSize, ';');
-    WriteFile(file, content);
+    WriteFileText(file, content);
     EXPECT_FALSE(IniFile::Load(file).has_value());
     EXPECT_EQ(ReadProfileString(file, "s", "k", "d", 255), "d");
     EXPECT_FALSE(WriteProfileString(file, "s", "k", "2"));
@@ -295,7 +269,7 @@ TEST(IniFileWrite, ReplacesTheFileASymbolicLinkPointsTo) {
     TempFolder folder;
     const fs::path real = folder.Path() / "real.ini";
     const fs::path link = folder.Path() / "link.ini";
-    WriteFile(real, "[s]\nk=1\n");
+    WriteFileText(real, "[s]\nk=1\n");
     std::error_code error;
     fs::create_symlink(real, link, error);
     if (error) {
@@ -303,20 +277,20 @@ TEST(IniFileWrite, ReplacesTheFileASymbolicLinkPointsTo) {
     }
     ASSERT_TRUE(WriteProfileString(link, "s", "k", "2"));
     EXPECT_TRUE(fs::is_symlink(link));
-    EXPECT_EQ(ReadFile(real), "[s]\nk=2\n");
+    EXPECT_EQ(ReadFileText(real), "[s]\nk=2\n");
 }
 
 TEST(IniFileWrite, InMemoryChangesOnlyReachTheDiskOnSave) {
     TempFolder folder;
     const fs::path file = folder.Path() / "a.ini";
-    WriteFile(file, "[s]\nk=1\n");
+    WriteFileText(file, "[s]\nk=1\n");
     std::optional<IniFile> ini = IniFile::Load(file);
     ASSERT_TRUE(ini.has_value());
     ASSERT_TRUE(ini->SetString("s", "k", "2"));
     ASSERT_TRUE(ini->SetString("t", "m", "3"));
-    EXPECT_EQ(ReadFile(file), "[s]\nk=1\n");
+    EXPECT_EQ(ReadFileText(file), "[s]\nk=1\n");
     ASSERT_TRUE(ini->Save(file));
-    EXPECT_EQ(ReadFile(file), "[s]\nk=2\n[t]\nm=3\n");
+    EXPECT_EQ(ReadFileText(file), "[s]\nk=2\n[t]\nm=3\n");
     EXPECT_EQ(ini->Find("s", "k"), "2");
 }
 

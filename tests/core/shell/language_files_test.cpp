@@ -10,17 +10,16 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "shell/language_texts.h"
+#include "support/file_contents.h"
 
 namespace rp70 {
 namespace {
@@ -166,13 +165,6 @@ fs::path LanguageFile(Language language) {
     return fs::path(RP70_LANG_DIR) / std::string(LanguageFileName(language));
 }
 
-std::string ReadBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 const char* Name(Language language) {
     return language == Language::Chinese ? "chinese.ini" : "english.ini";
 }
@@ -261,7 +253,7 @@ ParsedIni ParseIni(std::string_view text) {
 }
 
 ParsedIni ParseFile(Language language) {
-    return ParseIni(ReadBytes(LanguageFile(language)));
+    return ParseIni(test::ReadFileText(LanguageFile(language)));
 }
 
 // ---------------------------------------------------------------------------
@@ -478,7 +470,7 @@ std::vector<KeyUse> KeyUsesInSources() {
                 (path.extension() != ".h" && path.extension() != ".cpp")) {
                 continue;
             }
-            FindKeyUses(ReadBytes(path), fs::relative(path, root).generic_string(), uses);
+            FindKeyUses(test::ReadFileText(path), fs::relative(path, root).generic_string(), uses);
         }
     }
     return uses;
@@ -504,7 +496,7 @@ TEST(LanguageFilesFormat, FilesAreUtf8WithoutByteOrderMarkAndWithLineFeedEnds) {
         SCOPED_TRACE(Name(language));
         const fs::path file = LanguageFile(language);
         ASSERT_TRUE(fs::is_regular_file(file)) << file;
-        const std::string bytes = ReadBytes(file);
+        const std::string bytes = test::ReadFileText(file);
         ASSERT_FALSE(bytes.empty());
         EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF") << "byte order mark";
         EXPECT_EQ(bytes.find('\r'), std::string::npos) << "carriage return";

@@ -3,40 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
+
+#include "support/file_contents.h"
+#include "support/temp_folder.h"
 
 namespace rp70 {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A language file in a fresh temporary folder, removed afterwards.
+// A language file in a fresh folder, removed afterwards.
 class LanguageFile {
 public:
-    explicit LanguageFile(const std::string& text) {
-        std::random_device random;
-        folder_ = fs::temp_directory_path() /
-                  ("rp70_lang_test_" + std::to_string(random()) + "_" + std::to_string(random()));
-        fs::create_directories(folder_);
-        Rewrite(text);
-    }
-    ~LanguageFile() {
-        std::error_code ignored;
-        fs::remove_all(folder_, ignored);
-    }
-    LanguageFile(const LanguageFile&) = delete;
-    LanguageFile& operator=(const LanguageFile&) = delete;
+    explicit LanguageFile(const std::string& text) { Rewrite(text); }
 
-    fs::path Path() const { return folder_ / "english.ini"; }
-    void Rewrite(const std::string& text) const {
-        std::ofstream out(Path(), std::ios::binary | std::ios::trunc);
-        out << text;
-    }
+    fs::path Path() const { return folder_.Path() / "english.ini"; }
+    void Rewrite(const std::string& text) const { test::WriteFileText(Path(), text); }
 
 private:
-    fs::path folder_;
+    test::TempFolder folder_;
 };
 
 TEST(LanguageTextsLookup, GetTextReadsSectionOtherByDecimalKeyTrimmed) {
@@ -73,8 +59,8 @@ TEST(LanguageTextsLookup, MissingKeySectionOrFileGivesEmptyText) {
     EXPECT_EQ(texts.Msg("9001"), "");
     EXPECT_EQ(texts.Option(60025), "");
 
-    const LanguageTexts none = LanguageTexts::Load(
-        fs::temp_directory_path() / "rp70_no_such_dir" / "x.ini", Language::Chinese);
+    const LanguageTexts none =
+        LanguageTexts::Load(file.Path().parent_path() / "missing" / "x.ini", Language::Chinese);
     EXPECT_EQ(none.GetText(101), "");
     EXPECT_EQ(none.Current(), Language::Chinese);
     EXPECT_EQ(LanguageTexts().GetText(101), "");

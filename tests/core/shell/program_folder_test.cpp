@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <map>
-#include <random>
 #include <string>
+
+#include "support/file_contents.h"
+#include "support/temp_folder.h"
 
 namespace rp70 {
 namespace {
@@ -24,27 +25,6 @@ Environment FakeEnvironment(std::map<std::string, std::string> variables) {
             return found->second;
         }};
 }
-
-class TempFolder {
-public:
-    TempFolder() {
-        std::random_device random;
-        path_ = fs::temp_directory_path() /
-                ("rp70_folder_test_" + std::to_string(random()) + "_" + std::to_string(random()));
-        fs::create_directories(path_);
-    }
-    ~TempFolder() {
-        std::error_code ignored;
-        fs::remove_all(path_, ignored);
-    }
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-
-    const fs::path& Path() const { return path_; }
-
-private:
-    fs::path path_;
-};
 
 TEST(ProgramFolderChoice, Rp70HomeWinsWhenSet) {
     EXPECT_EQ(ProgramFolder(FakeEnvironment(
@@ -83,13 +63,12 @@ TEST(ProgramFolderPaths, FilesAndFoldersInsideTheProgramFolder) {
 }
 
 TEST(ProgramFolderLanguageFile, OwnCopyOverridesTheShippedOne) {
-    TempFolder folder;
+    test::TempFolder folder;
     const fs::path home = folder.Path() / "home";
     const fs::path shipped = folder.Path() / "shipped";
     EXPECT_EQ(LanguageFilePath(home, shipped, "english.ini"), shipped / "english.ini");
 
-    fs::create_directories(LanguageFolder(home));
-    std::ofstream(LanguageFolder(home) / "english.ini") << "[OTHER]\n";
+    test::WriteFileText(LanguageFolder(home) / "english.ini", "[OTHER]\n");
     EXPECT_EQ(LanguageFilePath(home, shipped, "english.ini"), LanguageFolder(home) / "english.ini");
     EXPECT_EQ(LanguageFilePath(home, shipped, "chinese.ini"), shipped / "chinese.ini");
 

@@ -3,45 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
+
+#include "support/file_contents.h"
+#include "support/temp_folder.h"
 
 namespace rp70 {
 namespace {
 
 namespace fs = std::filesystem;
 
-// A fresh program folder with the settings file path inside it, removed afterwards.
-class SettingsFolder {
-public:
-    SettingsFolder() {
-        std::random_device random;
-        home_ = fs::temp_directory_path() /
-                ("rp70_settings_test_" + std::to_string(random()) + "_" + std::to_string(random()));
-        fs::create_directories(home_);
-    }
-    ~SettingsFolder() {
-        std::error_code ignored;
-        fs::remove_all(home_, ignored);
-    }
-    SettingsFolder(const SettingsFolder&) = delete;
-    SettingsFolder& operator=(const SettingsFolder&) = delete;
-
-    const fs::path& Home() const { return home_; }
-    fs::path File() const { return home_ / "language" / "mysetup.ini"; }
-
-    void Write(const std::string& text) const {
-        fs::create_directories(File().parent_path());
-        std::ofstream(File(), std::ios::binary | std::ios::trunc) << text;
-    }
-    std::string Read() const {
-        std::ifstream in(File(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-private:
-    fs::path home_;
+// A fresh program folder with the settings file inside it.
+struct SettingsFolder : test::TempFolder {
+    fs::path File() const { return Path() / "language" / "mysetup.ini"; }
+    void Write(const std::string& text) const { test::WriteFileText(File(), text); }
+    std::string Read() const { return test::ReadFileText(File()); }
 };
 
 void ExpectDefaults(const SettingsFileValues& values) {
@@ -222,7 +198,7 @@ TEST(SettingsFileStartup, MalformedFileIsRepairedWithoutFailing) {
 TEST(SettingsFileStartup, WriteFailureStillGivesTheValues) {
     SettingsFolder folder;
     // "language" is a file, so the settings file cannot be created below it.
-    std::ofstream(folder.Home() / "language") << "not a folder";
+    test::WriteFileText(folder.Path() / "language", "not a folder");
     const StartupSettings result = ApplyStartupSettings(folder.File(), {3}, false);
     EXPECT_FALSE(result.Written);
     EXPECT_TRUE(result.Values.IsFirstRun);

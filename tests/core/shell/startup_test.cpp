@@ -2,22 +2,17 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 #include <vector>
 
 #include "shell/ini_file.h"
 #include "shell/program_folder.h"
 #include "shell/startup.h"
+#include "support/file_contents.h"
 #include "support/temp_folder.h"
 
 namespace rp70 {
 namespace {
-
-std::vector<char> FileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 class StartUpTest : public ::testing::Test {
 protected:
@@ -64,9 +59,8 @@ TEST_F(StartUpTest, MissingPortBecomesTheFirstListedPort) {
 }
 
 TEST_F(StartUpTest, MalformedSettingsNeverStopTheStart) {
-    std::filesystem::create_directories(LanguageFolder(folder.Path()));
-    std::ofstream(SettingsFilePath(folder.Path()))
-        << "[language]\nIsFirstRun=maybe\ncomPort=COM3\nHandshaking=99999\n";
+    test::WriteFileText(SettingsFilePath(folder.Path()),
+                        "[language]\nIsFirstRun=maybe\ncomPort=COM3\nHandshaking=99999\n");
     const ProgramState state = Start();
     EXPECT_TRUE(state.Settings.IsFirstRun);
     EXPECT_EQ(state.Settings.ComPort, 1);
@@ -78,8 +72,8 @@ TEST_F(StartUpTest, FeatureFlagsSurviveTheRun) {
     ProgramState state = Start();
     MergeFeatureByte(state.Features, 0x40); // a radio with 2-tone was read
     ASSERT_TRUE(SaveSettingsAtExit(state, std::nullopt));
-    EXPECT_EQ(FileBytes(FeatureFilePath(folder.Path())),
-              (std::vector<char>{0, 0, 1, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(test::ReadFileBytes(FeatureFilePath(folder.Path())),
+              (std::vector<std::uint8_t>{0, 0, 1, 0, 0, 0, 0, 0}));
 
     ProgramState next = Start();
     EXPECT_TRUE(next.Features.HasTwoTone);
@@ -102,8 +96,7 @@ TEST_F(StartUpTest, ExitStoresThePlacementUnlessMinimised) {
 }
 
 TEST_F(StartUpTest, LanguageFilesOfTheProgramFolderComeFirst) {
-    std::filesystem::create_directories(LanguageFolder(folder.Path()));
-    std::ofstream(LanguageFolder(folder.Path()) / "english.ini") << "[OTHER]\n101=  Accept  \n";
+    test::WriteFileText(LanguageFolder(folder.Path()) / "english.ini", "[OTHER]\n101=  Accept  \n");
     ProgramState state = Start();
     EXPECT_EQ(state.Texts.GetText(101), "Accept");
 

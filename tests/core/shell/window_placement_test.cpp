@@ -3,42 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
 #include <string>
+
+#include "support/file_contents.h"
+#include "support/temp_folder.h"
 
 namespace rp70 {
 namespace {
 
 namespace fs = std::filesystem;
 
-class PlacementFolder {
-public:
-    PlacementFolder() {
-        std::random_device random;
-        home_ = fs::temp_directory_path() / ("rp70_placement_test_" + std::to_string(random()) +
-                                             "_" + std::to_string(random()));
-        fs::create_directories(home_);
-    }
-    ~PlacementFolder() {
-        std::error_code ignored;
-        fs::remove_all(home_, ignored);
-    }
-    PlacementFolder(const PlacementFolder&) = delete;
-    PlacementFolder& operator=(const PlacementFolder&) = delete;
-
-    const fs::path& Home() const { return home_; }
-    fs::path File() const { return WindowPlacementFilePath(home_); }
-    void Write(const std::string& text) const {
-        std::ofstream(File(), std::ios::binary | std::ios::trunc) << text;
-    }
-    std::string Read() const {
-        std::ifstream in(File(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-private:
-    fs::path home_;
+// A fresh program folder with the placement file inside it.
+struct PlacementFolder : test::TempFolder {
+    fs::path File() const { return WindowPlacementFilePath(Path()); }
+    void Write(const std::string& text) const { test::WriteFileText(File(), text); }
+    std::string Read() const { return test::ReadFileText(File()); }
 };
 
 TEST(WindowPlacementStore, IsNamedAfterTheApplicationTitle) {

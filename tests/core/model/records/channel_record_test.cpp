@@ -4,30 +4,17 @@
 
 #include <cstdint>
 #include <string>
-#include <utility>
-#include <vector>
+
+#include "support/record_bytes.h"
 
 namespace rp70 {
 namespace {
 
-std::vector<std::uint8_t> Bytes(const ChannelRecord& record) {
-    std::vector<std::uint8_t> bytes;
-    ByteWriter out(bytes);
-    Write(out, record);
-    return bytes;
-}
-
-std::int16_t I16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return static_cast<std::int16_t>(bytes.at(offset) | (bytes.at(offset + 1) << 8));
-}
-
-std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t n) {
-    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                       bytes.begin() + static_cast<std::ptrdiff_t>(offset + n));
-}
+using test::BytesOf;
+using test::TextAt;
 
 // Every 16-bit field with its offset in the channel file.
-const std::vector<std::pair<std::int16_t ChannelRecord::*, std::size_t>> kValueOffsets = {
+const test::ValueOffsets<ChannelRecord> kValueOffsets = {
     {&ChannelRecord::ChannelNumber, 0},
     {&ChannelRecord::InUse, 2},
     {&ChannelRecord::ScanSkip, 4},
@@ -72,11 +59,7 @@ const std::vector<std::pair<std::int16_t ChannelRecord::*, std::size_t>> kValueO
 // A record in which every field holds a different value.
 ChannelRecord Distinct() {
     ChannelRecord record;
-    std::int16_t value = 0x0102;
-    for (const auto& [field, offset] : kValueOffsets) {
-        record.*field = value;
-        value = static_cast<std::int16_t>(value + 0x0101);
-    }
+    test::SetDistinctValues(record, kValueOffsets);
     record.RxFreq = MakeFixedText<9>("014512500");
     record.TxOffset = MakeFixedText<9>("000060000");
     record.Name = MakeFixedText<7>("REPEAT1");
@@ -85,21 +68,17 @@ ChannelRecord Distinct() {
 }
 
 TEST(ChannelRecordLayout, IsOneHundredAndEightBytes) {
-    EXPECT_EQ(Bytes(ChannelRecord{}).size(), kChannelRecordSize);
+    EXPECT_EQ(BytesOf(ChannelRecord{}).size(), kChannelRecordSize);
     EXPECT_EQ(kChannelRecordSize, 108u);
     EXPECT_EQ(kValueOffsets.size() + 4, 43u); // 39 values and 4 texts
 }
 
 TEST(ChannelRecordLayout, ValuesSitAtTheirOffsets) {
-    const ChannelRecord record = Distinct();
-    const auto bytes = Bytes(record);
-    for (const auto& [field, offset] : kValueOffsets) {
-        EXPECT_EQ(I16At(bytes, offset), record.*field) << "offset " << offset;
-    }
+    test::ExpectValuesAtTheirOffsets(Distinct(), kValueOffsets);
 }
 
 TEST(ChannelRecordLayout, TextsSitAtTheirOffsets) {
-    const auto bytes = Bytes(Distinct());
+    const auto bytes = BytesOf(Distinct());
     EXPECT_EQ(TextAt(bytes, 6, 9), "014512500");
     EXPECT_EQ(TextAt(bytes, 15, 9), "000060000");
     EXPECT_EQ(TextAt(bytes, 24, 7), "REPEAT1");
@@ -111,7 +90,7 @@ TEST(ChannelRecordLayout, ValuesAreLittleEndianSigned) {
     record.ChannelNumber = 204;
     record.RxDcs = 511;
     record.RadioReserved = -1;
-    const auto bytes = Bytes(record);
+    const auto bytes = BytesOf(record);
     EXPECT_EQ(bytes[0], 0xCC);
     EXPECT_EQ(bytes[1], 0x00);
     EXPECT_EQ(bytes[71], 0xFF);
@@ -121,49 +100,22 @@ TEST(ChannelRecordLayout, ValuesAreLittleEndianSigned) {
 }
 
 TEST(ChannelRecordRead, RoundTripsEveryField) {
-    const ChannelRecord original = Distinct();
-    auto bytes = Bytes(original);
-    const auto second = Bytes(NewChannelRecord(7));
-    bytes.insert(bytes.end(), second.begin(), second.end());
-    ByteReader in(bytes);
-    ChannelRecord first_read;
-    ChannelRecord second_read;
-    Read(in, first_read);
-    EXPECT_EQ(in.Position(), kChannelRecordSize);
-    Read(in, second_read);
-    EXPECT_EQ(first_read, original);
-    EXPECT_EQ(second_read, NewChannelRecord(7));
+    test::ExpectReadBackStopsAtItsEnd(Distinct());
+    test::ExpectReadBackStopsAtItsEnd(NewChannelRecord(7));
+    test::ExpectAnyStoredBytesWrittenBackUnchanged<ChannelRecord>();
 }
 
 TEST(ChannelRecordRead, TruncatedDataThrowsAndLeavesRecordAlone) {
-    for (std::size_t size : {std::size_t{0}, std::size_t{30}, kChannelRecordSize - 1}) {
-        auto bytes = Bytes(Distinct());
-        bytes.resize(size);
-        ByteReader in(bytes);
-        ChannelRecord record = NewChannelRecord(3);
-        EXPECT_THROW(Read(in, record), TruncatedData) << "size " << size;
-        EXPECT_EQ(record, NewChannelRecord(3)) << "size " << size;
-    }
+    test::ExpectShortDataThrowsAndLeavesRecordAlone(Distinct(), NewChannelRecord(3));
 }
 
 TEST(NewChannelRecord, IsAnEmptyChannel) {
-    const ChannelRecord record = NewChannelRecord(42);
-    EXPECT_EQ(record.ChannelNumber, 42);
-    EXPECT_EQ(record.InUse, 0);
-    EXPECT_EQ(record.StepIndex, 5);
-    EXPECT_EQ(TextOf(record.Name), "");
-
-    const auto bytes = Bytes(record);
-    std::vector<std::uint8_t> expected = {42, 0, 0, 0, 0, 0};
-    for (char c : std::string("FFFFFFFFF000000000       ")) {
-        expected.push_back(static_cast<std::uint8_t>(c));
-    }
-    expected.insert(expected.end(), {5, 0});
-    expected.resize(103, 0); // every other value 0
-    for (char c : std::string("00000")) {
-        expected.push_back(static_cast<std::uint8_t>(c));
-    }
-    EXPECT_EQ(bytes, expected);
+    EXPECT_EQ(BytesOf(NewChannelRecord(42)),
+              test::Concat({{42, 0, 0, 0, 0, 0},                    // number, not in use
+                            test::Padded("FFFFFFFFF000000000", 25), // frequency, offset, name
+                            {5, 0},                                 // StepIndex
+                            test::Bytes(103 - 33, 0),               // every other value 0
+                            test::Padded("00000", 5)}));
 }
 
 } // namespace

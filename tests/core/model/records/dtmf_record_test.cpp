@@ -2,65 +2,20 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <initializer_list>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include <gtest/gtest.h>
+
+#include "support/record_bytes.h"
 
 namespace rp70 {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Encode(const DTMFRecord& record) {
-    Bytes bytes;
-    ByteWriter out(bytes);
-    Write(out, record);
-    return bytes;
-}
-
-DTMFRecord Decode(const Bytes& bytes) {
-    ByteReader in(bytes);
-    DTMFRecord record;
-    Read(in, record);
-    return record;
-}
-
-// Bytes of a text field as stored: the text, then spaces up to `width`.
-Bytes Padded(std::string_view text, std::size_t width) {
-    Bytes bytes(text.begin(), text.end());
-    bytes.resize(width, ' ');
-    return bytes;
-}
-
-Bytes Concat(std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const auto& part : parts) {
-        all.insert(all.end(), part.begin(), part.end());
-    }
-    return all;
-}
-
-Bytes Slice(const Bytes& bytes, std::size_t offset, std::size_t count) {
-    if (offset + count > bytes.size()) {
-        ADD_FAILURE() << "slice " << offset << "+" << count << " beyond " << bytes.size();
-        return {};
-    }
-    return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                 bytes.begin() + static_cast<std::ptrdiff_t>(offset + count));
-}
-
-// Every byte different from its neighbours, so a field read from the wrong
-// place shows.
-Bytes Pattern(std::size_t size) {
-    Bytes bytes(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<std::uint8_t>((i * 37 + 11) & 0xFF);
-    }
-    return bytes;
-}
+using test::Bytes;
+using test::BytesOf;
+using test::Concat;
+using test::Padded;
+using test::Slice;
 
 DTMFRecord KnownRecord() {
     DTMFRecord record;
@@ -89,7 +44,7 @@ DTMFRecord KnownRecord() {
 }
 
 TEST(DTMFRecordLayout, WritesEveryFieldAtItsOffset) {
-    const Bytes bytes = Encode(KnownRecord());
+    const Bytes bytes = BytesOf(KnownRecord());
     ASSERT_EQ(bytes.size(), kDTMFRecordSize);
 
     for (std::size_t i = 0; i < kDTMFCodeCount; ++i) {
@@ -123,73 +78,26 @@ TEST(DTMFRecordLayout, AppendsAfterWhatIsAlreadyWritten) {
     Write(out, KnownRecord());
     ASSERT_EQ(bytes.size(), 2 + kDTMFRecordSize);
     EXPECT_EQ(Slice(bytes, 0, 2), (Bytes{0xAA, 0xBB}));
-    EXPECT_EQ(Slice(bytes, 2, kDTMFRecordSize), Encode(KnownRecord()));
+    EXPECT_EQ(Slice(bytes, 2, kDTMFRecordSize), BytesOf(KnownRecord()));
 }
 
-TEST(DTMFRecordRoundTrip, ReadGivesBackWhatWasWritten) {
-    EXPECT_EQ(Decode(Encode(KnownRecord())), KnownRecord());
-
-    DTMFRecord defaults;
-    SetDefaults(defaults);
-    EXPECT_EQ(Decode(Encode(defaults)), defaults);
+TEST(DTMFRecordRead, GivesBackWhatWasWrittenAndStopsAtItsEnd) {
+    test::ExpectReadBackStopsAtItsEnd(KnownRecord());
+    test::ExpectReadBackStopsAtItsEnd(test::WithDefaults(DTMFRecord{}));
 }
 
-TEST(DTMFRecordRoundTrip, AnyStoredBytesAreWrittenBackUnchanged) {
-    const Bytes stored = Pattern(kDTMFRecordSize);
-    EXPECT_EQ(Encode(Decode(stored)), stored);
-}
-
-TEST(DTMFRecordRoundTrip, ReadConsumesExactlyTheRecord) {
-    Bytes bytes = Encode(KnownRecord());
-    bytes.push_back(0x5A);
-    ByteReader in(bytes);
-    DTMFRecord record;
-    Read(in, record);
-    EXPECT_EQ(in.Position(), kDTMFRecordSize);
-    EXPECT_EQ(in.U8(), 0x5A);
+TEST(DTMFRecordRead, AnyStoredBytesAreWrittenBackUnchanged) {
+    test::ExpectAnyStoredBytesWrittenBackUnchanged<DTMFRecord>();
 }
 
 TEST(DTMFRecordRead, TruncatedDataThrowsAndLeavesTheRecordAlone) {
-    const Bytes full = Encode(KnownRecord());
-    for (const std::size_t size :
-         {std::size_t{0}, std::size_t{1}, std::size_t{500}, kDTMFRecordSize - 1}) {
-        SCOPED_TRACE("size " + std::to_string(size));
-        const Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(size));
-        ByteReader in(cut);
-        DTMFRecord record;
-        SetDefaults(record);
-        const DTMFRecord before = record;
-        EXPECT_THROW(Read(in, record), TruncatedData);
-        EXPECT_EQ(record, before);
-    }
-}
-
-TEST(DTMFRecordDefaults, MatchTheNewImageValuesByteForByte) {
-    DTMFRecord record;
-    SetDefaults(record);
-
-    Bytes expected;
-    for (int i = 0; i < 18; ++i) { // 16 memories, begin and end code
-        expected = Concat({expected, Padded("", 24), {0, 0}});
-    }
-    for (int i = 0; i < 2; ++i) { // kill and stun code
-        expected = Concat({expected, Padded("", 14), {0, 0}});
-    }
-    expected = Concat({expected,
-                       {0, 0, 1, 0, 3, 0}, // Ani, SendTime, PttId
-                       Padded("000", 3),   // OwnId
-                       {14, 0, 10, 0, 0, 0, 20, 0, 20, 0, 0, 0, 20, 0, 10, 0, 0, 0}});
-    ASSERT_EQ(expected.size(), kDTMFRecordSize);
-    EXPECT_EQ(Encode(record), expected);
+    test::ExpectShortDataThrowsAndLeavesRecordAlone(KnownRecord(),
+                                                    test::WithDefaults(DTMFRecord{}));
 }
 
 TEST(DTMFRecordDefaults, OverwriteEveryFieldWhateverWasThere) {
-    DTMFRecord fresh;
-    SetDefaults(fresh);
-
-    DTMFRecord used = Decode(Pattern(kDTMFRecordSize));
-    SetDefaults(used);
-    EXPECT_EQ(used, fresh);
+    const auto used = test::FromBytes<DTMFRecord>(test::Pattern(kDTMFRecordSize));
+    EXPECT_EQ(test::WithDefaults(used), test::WithDefaults(DTMFRecord{}));
 }
 
 } // namespace

@@ -1,18 +1,21 @@
 #include "model/records/five_tone_record.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include <gtest/gtest.h>
+
+#include "support/record_bytes.h"
 
 namespace rp70 {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Byte;
+using test::Bytes;
+using test::BytesOf;
+using test::Padded;
+using test::Slice;
 
 constexpr std::size_t kInfoCodeSize = 22;
 constexpr std::size_t kCodeSize = 53;
@@ -25,51 +28,6 @@ std::size_t InfoCodeOffset(std::size_t k) { // info code k = 1 … 8
 
 std::size_t CodeOffset(std::size_t k) { // code list entry k = 1 … 100
     return 307 + kCodeSize * (k - 1);
-}
-
-Bytes Encode(const FiveToneRecord& record) {
-    Bytes bytes;
-    ByteWriter out(bytes);
-    Write(out, record);
-    return bytes;
-}
-
-FiveToneRecord Decode(const Bytes& bytes) {
-    ByteReader in(bytes);
-    FiveToneRecord record;
-    Read(in, record);
-    return record;
-}
-
-Bytes Padded(std::string_view text, std::size_t width) {
-    Bytes bytes(text.begin(), text.end());
-    bytes.resize(width, ' ');
-    return bytes;
-}
-
-Bytes Slice(const Bytes& bytes, std::size_t offset, std::size_t count) {
-    if (offset + count > bytes.size()) {
-        ADD_FAILURE() << "slice " << offset << "+" << count << " beyond " << bytes.size();
-        return {};
-    }
-    return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                 bytes.begin() + static_cast<std::ptrdiff_t>(offset + count));
-}
-
-void Put(Bytes& bytes, std::size_t offset, const Bytes& part) {
-    std::copy(part.begin(), part.end(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
-}
-
-Bytes Pattern(std::size_t size) {
-    Bytes bytes(size);
-    for (std::size_t i = 0; i < size; ++i) {
-        bytes[i] = static_cast<std::uint8_t>((i * 37 + 11) & 0xFF);
-    }
-    return bytes;
-}
-
-std::uint8_t B(std::size_t value) {
-    return static_cast<std::uint8_t>(value);
 }
 
 FiveToneRecord KnownRecord() {
@@ -91,9 +49,9 @@ FiveToneRecord KnownRecord() {
     record.AniSeparator = -1;
     for (std::size_t k = 1; k <= kFiveToneInfoCodeCount; ++k) {
         FiveToneInfoCode& info = record.InfoCodes[k - 1];
-        info.Function = B(k);
-        info.Response = B(k + 10);
-        info.Length = B(k + 20);
+        info.Function = Byte(k);
+        info.Response = Byte(k + 10);
+        info.Length = Byte(k + 20);
         info.Digits = MakeFixedText<12>("ABC" + std::to_string(k));
         info.Name = MakeFixedText<7>("INFO" + std::to_string(k));
     }
@@ -103,10 +61,10 @@ FiveToneRecord KnownRecord() {
     for (std::size_t k = 1; k <= kFiveToneCodeCount; ++k) {
         FiveToneCode& code = record.Codes[k - 1];
         code.InUseFlag = static_cast<std::int16_t>(0x0100 + k);
-        code.Spare = B(k + 1);
-        code.Standard = B(k + 2);
-        code.Length = B(k + 3);
-        code.ToneLength = B(k + 4);
+        code.Spare = Byte(k + 1);
+        code.Standard = Byte(k + 2);
+        code.Length = Byte(k + 3);
+        code.ToneLength = Byte(k + 4);
         code.Digits = MakeFixedText<40>("1E23" + std::to_string(k));
         code.Name = MakeFixedText<7>("C" + std::to_string(k));
     }
@@ -114,7 +72,7 @@ FiveToneRecord KnownRecord() {
 }
 
 TEST(FiveToneRecordLayout, WritesTheSystemValuesAtTheirOffsets) {
-    const Bytes bytes = Encode(KnownRecord());
+    const Bytes bytes = BytesOf(KnownRecord());
     ASSERT_EQ(bytes.size(), kFiveToneRecordSize);
     // Reserved, DecodeResponse, Standard, OwnIdLength, ToneLength.
     EXPECT_EQ(Slice(bytes, 0, 5), (Bytes{1, 2, 13, 5, 10}));
@@ -126,12 +84,12 @@ TEST(FiveToneRecordLayout, WritesTheSystemValuesAtTheirOffsets) {
 }
 
 TEST(FiveToneRecordLayout, WritesEachInfoCodeAtItsOffset) {
-    const Bytes bytes = Encode(KnownRecord());
+    const Bytes bytes = BytesOf(KnownRecord());
     ASSERT_EQ(bytes.size(), kFiveToneRecordSize);
     for (std::size_t k = 1; k <= kFiveToneInfoCodeCount; ++k) {
         SCOPED_TRACE("info code " + std::to_string(k));
         const std::size_t at = InfoCodeOffset(k);
-        EXPECT_EQ(Slice(bytes, at, 3), (Bytes{B(k), B(k + 10), B(k + 20)}));
+        EXPECT_EQ(Slice(bytes, at, 3), (Bytes{Byte(k), Byte(k + 10), Byte(k + 20)}));
         EXPECT_EQ(Slice(bytes, at + 3, 12), Padded("ABC" + std::to_string(k), 12));
         EXPECT_EQ(Slice(bytes, at + 15, 7), Padded("INFO" + std::to_string(k), 7));
     }
@@ -139,7 +97,7 @@ TEST(FiveToneRecordLayout, WritesEachInfoCodeAtItsOffset) {
 }
 
 TEST(FiveToneRecordLayout, WritesTheBeginAndEndCodes) {
-    const Bytes bytes = Encode(KnownRecord());
+    const Bytes bytes = BytesOf(KnownRecord());
     ASSERT_EQ(bytes.size(), kFiveToneRecordSize);
     EXPECT_EQ(Slice(bytes, kBotCodeOffset, 6), (Bytes{0, 0, 9, 6, 6, 10}));
     EXPECT_EQ(Slice(bytes, kBotCodeOffset + 6, 40), Padded("123EEE", 40));
@@ -150,88 +108,46 @@ TEST(FiveToneRecordLayout, WritesTheBeginAndEndCodes) {
 }
 
 TEST(FiveToneRecordLayout, WritesEachCodeListEntryAtItsOffset) {
-    const Bytes bytes = Encode(KnownRecord());
+    const Bytes bytes = BytesOf(KnownRecord());
     ASSERT_EQ(bytes.size(), kFiveToneRecordSize);
     for (std::size_t k = 1; k <= kFiveToneCodeCount; ++k) {
         SCOPED_TRACE("code " + std::to_string(k));
         const std::size_t at = CodeOffset(k);
-        EXPECT_EQ(Slice(bytes, at, 6), (Bytes{B(k), 1, B(k + 1), B(k + 2), B(k + 3), B(k + 4)}));
+        EXPECT_EQ(Slice(bytes, at, 6),
+                  (Bytes{Byte(k), 1, Byte(k + 1), Byte(k + 2), Byte(k + 3), Byte(k + 4)}));
         EXPECT_EQ(Slice(bytes, at + 6, 40), Padded("1E23" + std::to_string(k), 40));
         EXPECT_EQ(Slice(bytes, at + 46, 7), Padded("C" + std::to_string(k), 7));
     }
     EXPECT_EQ(CodeOffset(kFiveToneCodeCount) + kCodeSize, kFiveToneRecordSize);
 }
 
-TEST(FiveToneRecordRoundTrip, ReadGivesBackWhatWasWritten) {
-    EXPECT_EQ(Decode(Encode(KnownRecord())), KnownRecord());
-
-    FiveToneRecord defaults;
-    SetDefaults(defaults);
-    EXPECT_EQ(Decode(Encode(defaults)), defaults);
+TEST(FiveToneRecordRead, GivesBackWhatWasWrittenAndStopsAtItsEnd) {
+    test::ExpectReadBackStopsAtItsEnd(KnownRecord());
+    test::ExpectReadBackStopsAtItsEnd(test::WithDefaults(FiveToneRecord{}));
 }
 
-TEST(FiveToneRecordRoundTrip, AnyStoredBytesAreWrittenBackUnchanged) {
-    const Bytes stored = Pattern(kFiveToneRecordSize);
-    EXPECT_EQ(Encode(Decode(stored)), stored);
-}
-
-TEST(FiveToneRecordRoundTrip, ReadConsumesExactlyTheRecord) {
-    Bytes bytes = Encode(KnownRecord());
-    bytes.push_back(0x5A);
-    ByteReader in(bytes);
-    FiveToneRecord record;
-    Read(in, record);
-    EXPECT_EQ(in.Position(), kFiveToneRecordSize);
-    EXPECT_EQ(in.U8(), 0x5A);
+TEST(FiveToneRecordRead, AnyStoredBytesAreWrittenBackUnchanged) {
+    test::ExpectAnyStoredBytesWrittenBackUnchanged<FiveToneRecord>();
 }
 
 TEST(FiveToneRecordRead, TruncatedDataThrowsAndLeavesTheRecordAlone) {
-    const Bytes full = Encode(KnownRecord());
-    for (const std::size_t size :
-         {std::size_t{0}, std::size_t{24}, kBotCodeOffset + 50, kFiveToneRecordSize - 1}) {
-        SCOPED_TRACE("size " + std::to_string(size));
-        const Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(size));
-        ByteReader in(cut);
-        FiveToneRecord record;
-        SetDefaults(record);
-        const FiveToneRecord before = record;
-        EXPECT_THROW(Read(in, record), TruncatedData);
-        EXPECT_EQ(record, before);
-    }
+    test::ExpectShortDataThrowsAndLeavesRecordAlone(KnownRecord(),
+                                                    test::WithDefaults(FiveToneRecord{}));
 }
 
-// The defaults written over a used record, byte for byte: everything a new
-// image sets is overwritten, the names and the begin and end codes keep the
-// bytes they had.
-TEST(FiveToneRecordDefaults, MatchTheNewImageValuesAndKeepWhatIsNotReset) {
-    const Bytes before = Pattern(kFiveToneRecordSize);
-    FiveToneRecord record = Decode(before);
-    SetDefaults(record);
-
-    Bytes expected = before;
-    Put(expected, 0, {0, 0, 0, 0, 7});                    // Reserved … ToneLength
-    Put(expected, 5, {0, ' ', ' ', ' ', ' ', ' '});       // OwnId empty
-    Put(expected, 11, {0, 20, 20, 10});                   // ResetTime … PauseTime
-    Put(expected, 15, {20, 0, 20, 0, 0, 0, 0, 0, 13, 0}); // FirstDigitDelay … AniSeparator
-    for (std::size_t k = 1; k <= kFiveToneInfoCodeCount; ++k) {
-        Put(expected, InfoCodeOffset(k), {0, 0, 0, 0});
-        Put(expected, InfoCodeOffset(k) + 4, Bytes(11, ' '));
+// The values themselves are checked in the bytes of a new image.
+TEST(FiveToneRecordDefaults, OverwriteEverythingButTheNamesAndTheBeginAndEndCodes) {
+    const auto used = test::FromBytes<FiveToneRecord>(test::Pattern(kFiveToneRecordSize));
+    FiveToneRecord expected = test::WithDefaults(FiveToneRecord{});
+    expected.BotCode = used.BotCode;
+    expected.EotCode = used.EotCode;
+    for (std::size_t k = 0; k < kFiveToneInfoCodeCount; ++k) {
+        expected.InfoCodes[k].Name = used.InfoCodes[k].Name;
     }
-    for (std::size_t k = 1; k <= kFiveToneCodeCount; ++k) {
-        Put(expected, CodeOffset(k), {1, 0, 0, 0, 0, 7});
-        Put(expected, CodeOffset(k) + 6, Bytes(40, ' '));
+    for (std::size_t k = 0; k < kFiveToneCodeCount; ++k) {
+        expected.Codes[k].Name = used.Codes[k].Name;
     }
-    EXPECT_EQ(Encode(record), expected);
-}
-
-TEST(FiveToneRecordDefaults, LeaveTheBeginAndEndCodesAsTheyWere) {
-    FiveToneRecord record = KnownRecord();
-    SetDefaults(record);
-    EXPECT_EQ(record.BotCode, KnownRecord().BotCode);
-    EXPECT_EQ(record.EotCode, KnownRecord().EotCode);
-    EXPECT_EQ(TextOf(record.InfoCodes[0].Name), "INFO1");
-    EXPECT_EQ(TextOf(record.Codes[99].Name), "C100");
-    EXPECT_EQ(TextOf(record.OwnId), "");
+    EXPECT_EQ(test::WithDefaults(used), expected);
 }
 
 } // namespace

@@ -3,31 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
-#include <utility>
-#include <vector>
+
+#include "support/record_bytes.h"
 
 namespace rp70 {
 namespace {
 
-std::vector<std::uint8_t> Bytes(const OptionsRecord& record) {
-    std::vector<std::uint8_t> bytes;
-    ByteWriter out(bytes);
-    Write(out, record);
-    return bytes;
-}
-
-std::int16_t I16At(const std::vector<std::uint8_t>& bytes, std::size_t offset) {
-    return static_cast<std::int16_t>(bytes.at(offset) | (bytes.at(offset + 1) << 8));
-}
-
-std::string TextAt(const std::vector<std::uint8_t>& bytes, std::size_t offset, std::size_t n) {
-    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(offset),
-                       bytes.begin() + static_cast<std::ptrdiff_t>(offset + n));
-}
+using test::BytesOf;
+using test::TextAt;
 
 // Every 16-bit option value with its offset in the data file.
-const std::vector<std::pair<std::int16_t OptionsRecord::*, std::size_t>> kValueOffsets = {
+const test::ValueOffsets<OptionsRecord> kValueOffsets = {
     {&OptionsRecord::Option1702, 0},
     {&OptionsRecord::Option1703, 2},
     {&OptionsRecord::StartChannel, 4},
@@ -58,11 +44,7 @@ const std::vector<std::pair<std::int16_t OptionsRecord::*, std::size_t>> kValueO
 // A record in which every field holds a different value.
 OptionsRecord Distinct() {
     OptionsRecord record;
-    std::int16_t value = 0x0101;
-    for (const auto& [field, offset] : kValueOffsets) {
-        record.*field = value;
-        value = static_cast<std::int16_t>(value + 0x0101);
-    }
+    test::SetDistinctValues(record, kValueOffsets);
     for (std::size_t k = 0; k < kKeyFunctionCount; ++k) {
         record.KeyFunctions[k] = static_cast<std::int16_t>(0x0A00 + k);
     }
@@ -72,20 +54,16 @@ OptionsRecord Distinct() {
 }
 
 TEST(OptionsRecordLayout, IsEightySevenBytes) {
-    EXPECT_EQ(Bytes(OptionsRecord{}).size(), kOptionsRecordSize);
+    EXPECT_EQ(BytesOf(OptionsRecord{}).size(), kOptionsRecordSize);
     EXPECT_EQ(kOptionsRecordSize, 87u);
 }
 
 TEST(OptionsRecordLayout, ValuesSitAtTheirOffsets) {
-    const OptionsRecord record = Distinct();
-    const auto bytes = Bytes(record);
-    for (const auto& [field, offset] : kValueOffsets) {
-        EXPECT_EQ(I16At(bytes, offset), record.*field) << "offset " << offset;
-    }
+    test::ExpectValuesAtTheirOffsets(Distinct(), kValueOffsets);
 }
 
 TEST(OptionsRecordLayout, KeyAssignmentsFollowAtFortyEight) {
-    const auto bytes = Bytes(Distinct());
+    const auto bytes = BytesOf(Distinct());
     for (std::size_t k = 0; k < kKeyFunctionCount; ++k) {
         EXPECT_EQ(bytes[48 + 2 * k], k) << "key " << k;
         EXPECT_EQ(bytes[49 + 2 * k], 0x0A) << "key " << k;
@@ -93,7 +71,7 @@ TEST(OptionsRecordLayout, KeyAssignmentsFollowAtFortyEight) {
 }
 
 TEST(OptionsRecordLayout, TextsAtSeventyTwoAndEightyOne) {
-    const auto bytes = Bytes(Distinct());
+    const auto bytes = BytesOf(Distinct());
     EXPECT_EQ(TextAt(bytes, 72, 7), "Welcome");
     EXPECT_EQ(TextAt(bytes, 81, 6), "123456");
 }
@@ -103,7 +81,7 @@ TEST(OptionsRecordLayout, ValuesAreLittleEndianSigned) {
     record.StartChannel = 201;
     record.Reserved = -2;
     record.KeyFunctions[11] = 255;
-    const auto bytes = Bytes(record);
+    const auto bytes = BytesOf(record);
     EXPECT_EQ(bytes[4], 0xC9);
     EXPECT_EQ(bytes[5], 0x00);
     EXPECT_EQ(bytes[46], 0xFE);
@@ -113,56 +91,21 @@ TEST(OptionsRecordLayout, ValuesAreLittleEndianSigned) {
 }
 
 TEST(OptionsRecordRead, RoundTripsEveryField) {
-    const OptionsRecord original = Distinct();
-    const auto bytes = Bytes(original);
-    ByteReader in(bytes);
-    OptionsRecord read;
-    Read(in, read);
-    EXPECT_EQ(read, original);
-    EXPECT_EQ(in.Position(), kOptionsRecordSize);
+    test::ExpectReadBackStopsAtItsEnd(Distinct());
+    test::ExpectAnyStoredBytesWrittenBackUnchanged<OptionsRecord>();
 }
 
 TEST(OptionsRecordRead, TruncatedDataThrowsAndLeavesRecordAlone) {
-    auto bytes = Bytes(Distinct());
-    bytes.pop_back();
-    ByteReader in(bytes);
-    OptionsRecord record;
-    SetDefaults(record);
-    const OptionsRecord before = record;
-    EXPECT_THROW(Read(in, record), TruncatedData);
-    EXPECT_EQ(record, before);
+    test::ExpectShortDataThrowsAndLeavesRecordAlone(Distinct(),
+                                                    test::WithDefaults(OptionsRecord{}));
 }
 
-TEST(OptionsRecordDefaults, NewImageBytes) {
-    OptionsRecord record = Distinct();
-    record.Reserved = 0x1234;
-    SetDefaults(record);
-    const auto bytes = Bytes(record);
-
-    std::vector<std::uint8_t> expected(46, 0);
-    expected.insert(expected.end(), {0x34, 0x12}); // the 24th value is kept
-    const std::vector<std::uint8_t> keys = {0, 1, 2, 3, 4, 12, 6, 7, 8, 9, 10, 11};
-    for (std::uint8_t key : keys) {
-        expected.insert(expected.end(), {key, 0});
-    }
-    for (char c : std::string("Welcome")) {
-        expected.push_back(static_cast<std::uint8_t>(c));
-    }
-    expected.insert(expected.end(), {0, 0});                       // password enable
-    expected.insert(expected.end(), {0, ' ', ' ', ' ', ' ', ' '}); // empty password
-    EXPECT_EQ(bytes, expected);
-}
-
-TEST(OptionsRecordDefaults, KeepOnlyTheReservedValue) {
-    OptionsRecord record = Distinct();
-    const std::int16_t reserved = record.Reserved;
-    SetDefaults(record);
-    EXPECT_EQ(record.Reserved, reserved);
-    EXPECT_EQ(record.Option1702, 0);
-    EXPECT_EQ(record.Option1715, 0);
-    EXPECT_EQ(record.PowerOnPasswordEnable, 0);
-    EXPECT_EQ(TextOf(record.WelcomeText), "Welcome");
-    EXPECT_EQ(TextOf(record.PowerOnPassword), "");
+// The values themselves are checked in the bytes of a new image.
+TEST(OptionsRecordDefaults, OverwriteEverythingButTheReservedValue) {
+    const OptionsRecord used = Distinct();
+    OptionsRecord expected = test::WithDefaults(OptionsRecord{});
+    expected.Reserved = used.Reserved;
+    EXPECT_EQ(test::WithDefaults(used), expected);
 }
 
 } // namespace
