@@ -84,6 +84,27 @@ std::optional<double> ParseNumber(std::string_view text) {
     return value;
 }
 
+std::optional<long long> ParseWholeNumber(std::string_view text) {
+    std::string plain;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        if (text.front() == '-') {
+            plain += '-';
+        }
+        text.remove_prefix(1);
+    }
+    if (text.empty() || !std::all_of(text.begin(), text.end(), IsDigit)) {
+        return std::nullopt;
+    }
+    plain += text;
+    long long value = 0;
+    const char* end = plain.data() + plain.size();
+    const auto result = std::from_chars(plain.data(), end, value);
+    if (result.ec != std::errc{} || result.ptr != end) {
+        return std::nullopt;
+    }
+    return value;
+}
+
 bool IsNumeric(std::string_view text) {
     return ParseNumber(text).has_value();
 }

@@ -17,6 +17,10 @@ namespace rp70 {
 /// "inf"/"nan", thousands separators, "," as separator, and values beyond the range of double.
 std::optional<double> ParseNumber(std::string_view text);
 
+/// A whole number written as an optional "+" or "-" and decimal digits, nothing else (no
+/// blanks); nullopt for anything else or a number beyond 64 bits.
+std::optional<long long> ParseWholeNumber(std::string_view text);
+
 /// `text` without spaces and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);
 

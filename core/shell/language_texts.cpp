@@ -1,7 +1,5 @@
 #include "shell/language_texts.h"
 
-#include <array>
-#include <charconv>
 #include <optional>
 
 #include "model/number_text.h"
@@ -21,12 +19,6 @@ std::string UpperAscii(std::string_view text) {
         }
     }
     return upper;
-}
-
-std::string Decimal(int value) {
-    std::array<char, 16> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    return std::string(digits.data(), result.ptr);
 }
 
 } // namespace
@@ -50,7 +42,7 @@ LanguageTexts LanguageTexts::Load(const std::filesystem::path& file, Language la
 }
 
 std::string LanguageTexts::GetText(int key) const {
-    return Value("OTHER", Decimal(key));
+    return Value("OTHER", FormatInteger(key));
 }
 
 std::string LanguageTexts::Msg(std::string_view key) const {
@@ -58,7 +50,7 @@ std::string LanguageTexts::Msg(std::string_view key) const {
 }
 
 std::string LanguageTexts::Option(int key) const {
-    return Value("OPTION", Decimal(key));
+    return Value("OPTION", FormatInteger(key));
 }
 
 std::string LanguageTexts::Value(std::string_view section, std::string_view key) const {

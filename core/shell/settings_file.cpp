@@ -1,8 +1,6 @@
 #include "shell/settings_file.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <limits>
 #include <string>
 
@@ -21,35 +19,15 @@ bool SameAsciiText(std::string_view text, std::string_view lowerCase) {
                       });
 }
 
-std::string Decimal(std::int16_t value) {
-    std::array<char, 8> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    return std::string(digits.data(), result.ptr);
-}
-
 } // namespace
 
 std::optional<std::int16_t> ParseInt16(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty() ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+    const auto value = ParseWholeNumber(text);
+    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
+        *value > std::numeric_limits<std::int16_t>::max()) {
         return std::nullopt;
     }
-    int magnitude = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), magnitude);
-    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
-        return std::nullopt; // too many digits for int
-    }
-    const int value = negative ? -magnitude : magnitude;
-    if (value < std::numeric_limits<std::int16_t>::min() ||
-        value > std::numeric_limits<std::int16_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int16_t>(value);
+    return static_cast<std::int16_t>(*value);
 }
 
 std::optional<bool> ParseBooleanText(std::string_view text) {
@@ -98,14 +76,14 @@ bool WriteStartupSettings(const std::filesystem::path& settingsFile,
     if (values.IsFirstRun && !ini->SetString(kSection, "IsFirstRun", "0")) {
         return false;
     }
-    if (!ini->SetString(kSection, "comPort", Decimal(values.ComPort))) {
+    if (!ini->SetString(kSection, "comPort", FormatInteger(values.ComPort))) {
         return false;
     }
     return ini->Save(settingsFile);
 }
 
 bool WriteComPort(const std::filesystem::path& settingsFile, std::int16_t comPort) {
-    return WriteProfileString(settingsFile, kSection, "comPort", Decimal(comPort));
+    return WriteProfileString(settingsFile, kSection, "comPort", FormatInteger(comPort));
 }
 
 StartupSettings ApplyStartupSettings(const std::filesystem::path& settingsFile,

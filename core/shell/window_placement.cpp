@@ -1,7 +1,6 @@
 #include "shell/window_placement.h"
 
-#include <array>
-#include <charconv>
+#include <limits>
 #include <string>
 
 #include "model/number_text.h"
@@ -15,27 +14,12 @@ constexpr std::string_view kSection = "Settings";
 constexpr std::size_t kPlacementBufferSize = 512;
 
 std::optional<int> ParseInt(std::string_view text) {
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && text.front() == '-') {
-            return std::nullopt;
-        }
-    }
-    if (text.empty()) {
+    const auto value = ParseWholeNumber(text);
+    if (!value || *value < std::numeric_limits<int>::min() ||
+        *value > std::numeric_limits<int>::max()) {
         return std::nullopt;
     }
-    int value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
-std::string Decimal(int value) {
-    std::array<char, 16> digits{};
-    const auto result = std::to_chars(digits.data(), digits.data() + digits.size(), value);
-    return std::string(digits.data(), result.ptr);
+    return static_cast<int>(*value);
 }
 
 std::optional<int> Positive(std::optional<int> value) {
@@ -67,10 +51,10 @@ bool WriteWindowPlacement(const std::filesystem::path& placementFile,
     if (!ini) {
         return false;
     }
-    const bool set = ini->SetString(kSection, "MainLeft", Decimal(placement.MainLeft)) &&
-                     ini->SetString(kSection, "MainTop", Decimal(placement.MainTop)) &&
-                     ini->SetString(kSection, "MainWidth", Decimal(placement.MainWidth)) &&
-                     ini->SetString(kSection, "MainHeight", Decimal(placement.MainHeight));
+    const bool set = ini->SetString(kSection, "MainLeft", FormatInteger(placement.MainLeft)) &&
+                     ini->SetString(kSection, "MainTop", FormatInteger(placement.MainTop)) &&
+                     ini->SetString(kSection, "MainWidth", FormatInteger(placement.MainWidth)) &&
+                     ini->SetString(kSection, "MainHeight", FormatInteger(placement.MainHeight));
     return set && ini->Save(placementFile);
 }
 

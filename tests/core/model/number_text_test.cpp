@@ -76,6 +76,17 @@ TEST(IsNumeric, AgreesWithParseNumber) {
     EXPECT_FALSE(IsNumeric("12 3"));
 }
 
+TEST(ParseWholeNumber, SignAndDigitsOnly) {
+    EXPECT_EQ(ParseWholeNumber("12"), 12);
+    EXPECT_EQ(ParseWholeNumber("+7"), 7);
+    EXPECT_EQ(ParseWholeNumber("-32768"), -32768);
+    EXPECT_EQ(ParseWholeNumber("-9223372036854775808"), LLONG_MIN);
+    for (const char* bad : {"", "+", "-", "+-5", "1.0", " 1", "1 ", "0x10", "COM3",
+                            "9223372036854775808"}) {
+        EXPECT_FALSE(ParseWholeNumber(bad).has_value()) << bad;
+    }
+}
+
 TEST(FormatFixed, PatternsOfTheProgram) {
     EXPECT_EQ(FormatFixed(145.125, 3, 5), "145.12500"); // "000.00000"
     EXPECT_EQ(FormatFixed(26.0, 3, 5), "026.00000");
