@@ -81,8 +81,8 @@ TEST(ParseWholeNumber, SignAndDigitsOnly) {
     EXPECT_EQ(ParseWholeNumber("+7"), 7);
     EXPECT_EQ(ParseWholeNumber("-32768"), -32768);
     EXPECT_EQ(ParseWholeNumber("-9223372036854775808"), LLONG_MIN);
-    for (const char* bad : {"", "+", "-", "+-5", "1.0", " 1", "1 ", "0x10", "COM3",
-                            "9223372036854775808"}) {
+    for (const char* bad :
+         {"", "+", "-", "+-5", "1.0", " 1", "1 ", "0x10", "COM3", "9223372036854775808"}) {
         EXPECT_FALSE(ParseWholeNumber(bad).has_value()) << bad;
     }
 }
