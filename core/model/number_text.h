@@ -3,6 +3,8 @@
 // decimal separator, whatever the user's locale: everything here is built on std::from_chars and
 // std::to_chars.
 
+#include <concepts>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +22,16 @@ std::optional<double> ParseNumber(std::string_view text);
 /// A whole number written as an optional "+" or "-" and decimal digits, nothing else (no
 /// blanks); nullopt for anything else or a number beyond 64 bits.
 std::optional<long long> ParseWholeNumber(std::string_view text);
+
+/// ParseWholeNumber, and nullopt as well when the number does not fit into T.
+template <std::integral T> std::optional<T> ParseWholeNumberAs(std::string_view text) {
+    const auto value = ParseWholeNumber(text);
+    if (!value || *value < std::numeric_limits<T>::min() ||
+        *value > std::numeric_limits<T>::max()) {
+        return std::nullopt;
+    }
+    return static_cast<T>(*value);
+}
 
 /// `text` without spaces and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);

@@ -1,7 +1,6 @@
 #include "shell/settings_file.h"
 
 #include <algorithm>
-#include <limits>
 #include <string>
 
 #include "model/number_text.h"
@@ -22,12 +21,7 @@ bool SameAsciiText(std::string_view text, std::string_view lowerCase) {
 } // namespace
 
 std::optional<std::int16_t> ParseInt16(std::string_view text) {
-    const auto value = ParseWholeNumber(text);
-    if (!value || *value < std::numeric_limits<std::int16_t>::min() ||
-        *value > std::numeric_limits<std::int16_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<std::int16_t>(*value);
+    return ParseWholeNumberAs<std::int16_t>(text);
 }
 
 std::optional<bool> ParseBooleanText(std::string_view text) {

@@ -1,6 +1,5 @@
 #include "shell/window_placement.h"
 
-#include <limits>
 #include <string>
 
 #include "model/number_text.h"
@@ -12,15 +11,6 @@ namespace {
 constexpr std::string_view kSection = "Settings";
 // Values are read into a buffer of this many characters, as the settings file is.
 constexpr std::size_t kPlacementBufferSize = 512;
-
-std::optional<int> ParseInt(std::string_view text) {
-    const auto value = ParseWholeNumber(text);
-    if (!value || *value < std::numeric_limits<int>::min() ||
-        *value > std::numeric_limits<int>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<int>(*value);
-}
 
 std::optional<int> Positive(std::optional<int> value) {
     return value && *value > 0 ? value : std::nullopt;
@@ -35,7 +25,8 @@ std::filesystem::path WindowPlacementFilePath(const std::filesystem::path& progr
 StoredWindowPlacement ReadWindowPlacement(const std::filesystem::path& placementFile) {
     const IniFile ini = IniFile::Load(placementFile).value_or(IniFile{});
     const auto read = [&ini](std::string_view key) {
-        return ParseInt(TrimBlanks(ini.GetString(kSection, key, "", kPlacementBufferSize)));
+        return ParseWholeNumberAs<int>(
+            TrimBlanks(ini.GetString(kSection, key, "", kPlacementBufferSize)));
     };
     StoredWindowPlacement stored;
     stored.MainLeft = read("MainLeft");
