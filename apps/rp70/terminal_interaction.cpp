@@ -1,8 +1,9 @@
 #include "terminal_interaction.h"
 
+#include <cctype>
 #include <cstdio>
 #include <iostream>
-#include <string>
+#include <termios.h>
 #include <unistd.h>
 
 namespace rp70::cli {
@@ -17,10 +18,33 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+/// One line typed at the terminal without echo; nullopt at end of input.
+std::optional<std::string> ReadHiddenLine() {
+    termios old{};
+    const bool terminal = tcgetattr(STDIN_FILENO, &old) == 0;
+    if (terminal) {
+        termios quiet = old;
+        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
+    }
+    std::string line;
+    const bool read = static_cast<bool>(std::getline(std::cin, line));
+    if (terminal) {
+        tcsetattr(STDIN_FILENO, TCSANOW, &old);
+        std::cerr << '\n';
+    }
+    if (!read) {
+        return std::nullopt;
+    }
+    return line;
+}
+
 } // namespace
 
 Answer TerminalInteraction::Show(const Message& message) {
-    std::cerr << "rp70: " << OneLine(message.Text) << '\n';
+    ++messages_;
+    std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ") << OneLine(message.Text)
+              << '\n';
     const bool yesNo =
         message.Buttons == MessageButtons::YesNo || message.Buttons == MessageButtons::YesNoCancel;
     if (message.Buttons == MessageButtons::Ok) {
@@ -40,6 +64,34 @@ Answer TerminalInteraction::Show(const Message& message) {
         return first == 'y' ? Answer::Yes : Answer::No;
     }
     return first == 'o' ? Answer::Ok : Answer::Cancel;
+}
+
+std::optional<std::string> TerminalInteraction::ChooseOpenFile(const FileChoice&) {
+    return std::nullopt;
+}
+
+std::optional<std::string> TerminalInteraction::ChooseSaveFile(const FileChoice&) {
+    return std::nullopt;
+}
+
+std::optional<std::string> TerminalInteraction::AskFilePassword(std::string_view) {
+    if (password_) {
+        std::optional<std::string> given = std::move(password_);
+        password_.reset();
+        return given;
+    }
+    if (!promptAllowed_ || isatty(STDIN_FILENO) == 0) {
+        return std::nullopt;
+    }
+    std::cerr << "File password" << (subject_.empty() ? "" : " for " + subject_) << ": "
+              << std::flush;
+    std::optional<std::string> typed = ReadHiddenLine();
+    if (typed) {
+        for (char& c : *typed) {
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        }
+    }
+    return typed;
 }
 
 } // namespace rp70::cli

@@ -3,6 +3,9 @@
 // answered at the terminal. Without a terminal a question is answered with
 // its cautious choice (Cancel or No), so scripts never hang.
 
+#include <optional>
+#include <string>
+
 #include "shell/interaction.h"
 
 namespace rp70::cli {
@@ -10,6 +13,30 @@ namespace rp70::cli {
 class TerminalInteraction : public Interaction {
 public:
     Answer Show(const Message& message) override;
+
+    /// File dialogs have no counterpart: the command line names its files.
+    std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
+    std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
+
+    /// The password given with --password answers the first prompt; later prompts (after a
+    /// wrong password) are asked at the terminal when prompting is allowed and one is attached,
+    /// otherwise cancelled.
+    std::optional<std::string> AskFilePassword(std::string_view current) override;
+
+    void SetFilePassword(std::optional<std::string> password) { password_ = std::move(password); }
+    void AllowPasswordPrompt(bool allow) { promptAllowed_ = allow; }
+
+    /// Names what the messages are about, e.g. the file being opened: "rp70: a.dat: file error."
+    void SetSubject(std::string subject) { subject_ = std::move(subject); }
+
+    /// How many messages were shown so far.
+    int MessageCount() const { return messages_; }
+
+private:
+    std::optional<std::string> password_;
+    bool promptAllowed_ = false;
+    std::string subject_;
+    int messages_ = 0;
 };
 
 } // namespace rp70::cli

@@ -46,6 +46,9 @@ void TakeSnapshot(RadioImage& image) {
     image.Saved.Record = image.Record;
     const int used = image.UsedChannelCount();
     std::copy_n(image.Channels.begin(), used, image.Saved.Channels.begin());
+    if (image.Factory.FactoryMode) {
+        image.Factory.SavedTestValues = image.Factory.TestValues;
+    }
 }
 
 void RestoreSnapshot(RadioImage& image) {
@@ -56,6 +59,9 @@ void RestoreSnapshot(RadioImage& image) {
     image.BandText = std::string(BandCaption(image.BandIndex));
     image.Limits = DeriveBandLimits(image.BandText, image.BandIndex);
     std::copy_n(image.Saved.Channels.begin(), image.UsedChannelCount(), image.Channels.begin());
+    if (image.Factory.FactoryMode) {
+        image.Factory.TestValues = image.Factory.SavedTestValues;
+    }
 }
 
 ChannelRecord DefaultChannel(const BandLimits& limits) {

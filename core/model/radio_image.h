@@ -31,6 +31,21 @@ struct ChannelClipboard {
     std::array<std::int16_t, 3> ClipboardValid{};
 };
 
+/// Number of factory test values.
+inline constexpr std::size_t kTestValueCount = 32;
+
+/// The factory alignment values of a radio, index 0 … 31.
+using TestValues = std::array<std::int16_t, kTestValueCount>;
+
+/// The factory test mode and its values. Only in that mode do the test values travel with the
+/// snapshot, the data files and the radio link.
+struct FactoryTest {
+    bool FactoryMode = false; ///< decided once at start-up by the marker file
+    rp70::TestValues TestValues{};
+    rp70::TestValues SavedTestValues{}; ///< as last loaded, saved or read from a radio
+    std::string LastTestDataPath;       ///< the test data file last read or written
+};
+
 class RadioImage {
 public:
     /// A new image for "KTRP70", band 3, with the default records and
@@ -52,6 +67,10 @@ public:
     std::string CurrentFilePath;
     std::string CurrentBookPath;
     bool IsUntitled = true;
+    /// The file password used for every save: 0 … 10 of "0" … "9" and "A" … "Z".
+    std::string FilePassword;
+
+    FactoryTest Factory;
 
     ChannelClipboard Clipboard;
 
@@ -63,11 +82,11 @@ public:
 void SetBand(RadioImage& image, std::string_view bandText);
 
 /// Copies the working record (with the identity's band code) and the used
-/// channel slots into the snapshot.
+/// channel slots into the snapshot; in the factory test mode also the test values.
 void TakeSnapshot(RadioImage& image);
 
 /// Copies the snapshot back: record, band code and its caption, limits and the
-/// used channel slots.
+/// used channel slots; in the factory test mode also the test values.
 void RestoreSnapshot(RadioImage& image);
 
 /// The channel a new image starts with (in both of its slots): the VFO,

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "model/byte_io.h"
-#include "shell/ini_file.h"
+#include "files/file_io.h"
 
 namespace rp70 {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <exception>
 #include <fstream>
-#include <random>
 #include <system_error>
 
+#include "files/file_io.h"
 #include "model/number_text.h"
 
 namespace rp70 {
@@ -34,31 +34,6 @@ bool SameName(std::string_view a, std::string_view b) {
 
 bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
-// A name for the temporary file next to `target` that no other file has yet.
-std::optional<fs::path> FreeTemporaryName(const fs::path& target) {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    for (int attempt = 0; attempt < 16; ++attempt) {
-        std::array<char, 17> hex{};
-        std::uint64_t value = random();
-        for (std::size_t i = 0; i < 16; ++i) {
-            hex[i] = "0123456789abcdef"[value & 0xF];
-            value >>= 4;
-        }
-        fs::path name = ".";
-        name += target.filename();
-        name += ".tmp-";
-        name += hex.data();
-        fs::path candidate = target;
-        candidate.replace_filename(name);
-        std::error_code error;
-        if (fs::symlink_status(candidate, error).type() == fs::file_type::not_found) {
-            return candidate;
-        }
-    }
-    return std::nullopt;
 }
 
 } // namespace
@@ -281,60 +256,6 @@ bool WriteProfileString(const fs::path& file, std::string_view section, std::str
         return false;
     }
     return ini->Save(file);
-}
-
-bool ReplaceFileContents(const fs::path& file, std::string_view bytes) {
-    try {
-        std::error_code error;
-        fs::path target = file;
-        if (fs::is_symlink(fs::symlink_status(file, error))) {
-            target = fs::weakly_canonical(file, error);
-            if (error) {
-                return false;
-            }
-        }
-        if (target.filename().empty()) {
-            return false;
-        }
-        const fs::path folder = target.parent_path();
-        if (!folder.empty()) {
-            fs::create_directories(folder, error);
-            if (error) {
-                return false;
-            }
-        }
-        const std::optional<fs::path> temporary = FreeTemporaryName(target);
-        if (!temporary) {
-            return false;
-        }
-        bool written = false;
-        {
-            std::ofstream out(*temporary, std::ios::binary | std::ios::trunc);
-            if (out) {
-                out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-                out.flush();
-                written = static_cast<bool>(out);
-            }
-            out.close();
-            written = written && !out.fail();
-        }
-        if (written) {
-            const fs::file_status old = fs::status(target, error);
-            if (!error && fs::is_regular_file(old)) {
-                fs::permissions(*temporary, old.permissions(), error);
-            }
-            error.clear();
-            fs::rename(*temporary, target, error);
-            written = !error;
-        }
-        if (!written) {
-            fs::remove(*temporary, error);
-        }
-        return written;
-    } catch (const std::exception&) {
-        // Path conversions or allocation may throw; a failed write is reported, never raised.
-        return false;
-    }
 }
 
 } // namespace rp70

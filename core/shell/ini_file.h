@@ -112,13 +112,6 @@ std::string ReadProfileString(const std::filesystem::path& file, std::string_vie
 bool WriteProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value);
 
-/// Replaces the whole content of `file` with `bytes`: writes a temporary file
-/// in the same folder (creating the folder when needed) and renames it over
-/// `file`. A symbolic link is followed, so the file it points to is replaced.
-/// Returns false on any failure; the old content is then untouched and no
-/// temporary file is left behind.
-bool ReplaceFileContents(const std::filesystem::path& file, std::string_view bytes);
-
 /// `value` cut to what a buffer of `bufferSize` characters holds (at most
 /// bufferSize - 1 UTF-8 characters, never splitting one).
 std::string_view CutToBuffer(std::string_view value, std::size_t bufferSize);

@@ -3,7 +3,9 @@
 // desktop program answers with real dialogs, the command line tool with
 // terminal prompts and flags, tests with scripted answers.
 
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace rp70 {
 
@@ -21,6 +23,13 @@ struct Message {
     MessageButtons Buttons = MessageButtons::Ok;
 };
 
+/// An open-file or save-file dialog.
+struct FileChoice {
+    std::string Title;        ///< empty: the dialog's own title
+    std::string Filter;       ///< name and pattern as file dialogs show them: "Data File (*.dat)"
+    std::string ProposedPath; ///< the name or folder the dialog starts with; may be empty
+};
+
 class Interaction {
 public:
     virtual ~Interaction() = default;
@@ -28,6 +37,16 @@ public:
     /// Shows a message and returns the button the person chose. A message with
     /// only an OK button returns Answer::Ok.
     virtual Answer Show(const Message& message) = 0;
+
+    /// Lets the person pick an existing file; nullopt when cancelled.
+    virtual std::optional<std::string> ChooseOpenFile(const FileChoice& choice) = 0;
+
+    /// Lets the person pick the name to save under; nullopt when cancelled.
+    virtual std::optional<std::string> ChooseSaveFile(const FileChoice& choice) = 0;
+
+    /// The file password dialog, showing `current`: the text entered on OK (at most ten of
+    /// "0" … "9" and "A" … "Z"), nullopt on Cancel.
+    virtual std::optional<std::string> AskFilePassword(std::string_view current) = 0;
 };
 
 } // namespace rp70

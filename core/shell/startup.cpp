@@ -1,5 +1,7 @@
 #include "shell/startup.h"
 
+#include "factory/factory_mode.h"
+#include "files/data_file.h"
 #include "shell/program_folder.h"
 
 namespace rp70 {
@@ -11,6 +13,7 @@ ProgramState StartUp(const StartupInputs& inputs, RadioImage& image) {
     SetLanguage(state, Language::English);
 
     image = RadioImage();
+    InitFactoryMode(state.Folder, image.Factory);
 
     const std::filesystem::path settingsFile = SettingsFilePath(state.Folder);
     if (inputs.AvailablePorts) {
@@ -21,7 +24,13 @@ ProgramState StartUp(const StartupInputs& inputs, RadioImage& image) {
         WriteStartupSettings(settingsFile, state.Settings);
     }
 
-    ResetImage(image, state.Folder, inputs.Loader);
+    if (inputs.Ui != nullptr) {
+        UserContext ctx{*inputs.Ui, state.Texts};
+        DataFileReader reader(ctx);
+        ResetImage(image, state.Folder, &reader);
+    } else {
+        ResetImage(image, state.Folder, nullptr);
+    }
     state.Features = ReadFeatureFlags(FeatureFilePath(state.Folder));
     return state;
 }

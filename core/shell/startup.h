@@ -8,6 +8,7 @@
 
 #include "model/radio_image.h"
 #include "shell/feature_flags.h"
+#include "shell/interaction.h"
 #include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/window_placement.h"
@@ -32,11 +33,12 @@ struct StartupInputs {
     /// The machine's serial port numbers in enumeration order; nullopt when
     /// the caller does not check the configured port.
     std::optional<std::vector<std::int16_t>> AvailablePorts;
-    /// Reads the "Init" templates; nullptr starts from the built-in defaults.
-    DataFileLoader* Loader = nullptr;
+    /// Answers the password prompt of a protected "Init" template and shows its file errors;
+    /// nullptr starts from the built-in defaults without looking at templates.
+    Interaction* Ui = nullptr;
 };
 
-/// Starts the program: language, settings file, the new radio image for
+/// Starts the program: factory test mode, language, settings file, the new radio image for
 /// "KTRP70" band 3 (template included) and the feature flags. Never fails:
 /// missing or damaged settings give their defaults. Numbers are read and
 /// written with "." whatever the user's locale, so no locale is changed.

@@ -1,7 +1,9 @@
 #pragma once
-// Test double for Interaction: records every message and answers from a script.
+// Test double for Interaction: records everything shown or asked and answers from scripts.
 
 #include <deque>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "shell/interaction.h"
@@ -23,8 +25,47 @@ public:
                    : Answer::Ok;
     }
 
-    std::vector<Message> shown; ///< every message, in order
-    std::deque<Answer> answers; ///< scripted answers; Ok/Yes once exhausted
+    std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override {
+        fileChoices.push_back(choice);
+        return Next(openFiles);
+    }
+
+    std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override {
+        fileChoices.push_back(choice);
+        return Next(saveFiles);
+    }
+
+    std::optional<std::string> AskFilePassword(std::string_view current) override {
+        passwordPrompts.emplace_back(current);
+        return Next(passwords);
+    }
+
+    /// The texts of the messages shown, in order.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Message& message : shown) {
+            texts.push_back(message.Text);
+        }
+        return texts;
+    }
+
+    std::vector<Message> shown;                ///< every message, in order
+    std::deque<Answer> answers;                ///< scripted answers; Ok/Yes once exhausted
+    std::vector<FileChoice> fileChoices;       ///< every file dialog, in order
+    std::deque<std::optional<std::string>> openFiles; ///< cancelled once exhausted
+    std::deque<std::optional<std::string>> saveFiles; ///< cancelled once exhausted
+    std::vector<std::string> passwordPrompts;  ///< the password each prompt showed
+    std::deque<std::optional<std::string>> passwords; ///< cancelled once exhausted
+
+private:
+    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& script) {
+        if (script.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> next = script.front();
+        script.pop_front();
+        return next;
+    }
 };
 
 } // namespace rp70::test

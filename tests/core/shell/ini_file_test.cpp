@@ -1,4 +1,5 @@
 #include "shell/ini_file.h"
+#include "files/file_io.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,46 @@
+#pragma once
+// What every command of the command line tool starts from: the program started as the desktop
+// program starts (program folder, language texts, the new radio image), with the terminal as
+// the person's side.
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <memory>
+#include <string>
+
+#include "model/radio_image.h"
+#include "shell/startup.h"
+#include "shell/user_context.h"
+#include "terminal_interaction.h"
+
+namespace rp70::cli {
+
+/// Exit status of a command that failed; 2 is for wrong usage.
+inline constexpr int kExitFailure = 1;
+inline constexpr int kExitUsage = 2;
+
+class CliProgram {
+public:
+    /// Starts the program; templates of the program folder apply to the new image.
+    CliProgram();
+
+    TerminalInteraction Terminal;
+    std::unique_ptr<RadioImage> Image; ///< large: kept off the stack
+    ProgramState State;
+    UserContext Ctx;
+};
+
+/// Prints "rp70: <line>" on stderr and returns `status`.
+int Fail(const std::string& line, int status = kExitFailure);
+
+/// Parses the arguments of one command (its name first). On a wrong option or argument count
+/// it prints one line and returns false; --help prints the command's help and exits.
+bool ParseCommand(QCommandLineParser& parser, const QStringList& arguments, int minPositional,
+                  int maxPositional);
+
+/// The --password option's value as the file password dialog would store it (upper case);
+/// nullopt and an error line when it is not 0 … 10 of the letters A … Z and digits.
+std::optional<std::string> FilePasswordOption(const QCommandLineParser& parser,
+                                              const QCommandLineOption& option);
+
+} // namespace rp70::cli

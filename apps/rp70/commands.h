@@ -1,0 +1,18 @@
+#pragma once
+// The commands of the command line tool. Each takes its own arguments, the command name first,
+// and returns the exit status.
+
+#include <QStringList>
+
+namespace rp70::cli {
+
+/// `rp70 status`: the start-up state and the new radio image.
+int RunStatus(const QStringList& arguments);
+
+/// `rp70 new [--band CODE] [--password PW] -o FILE.dat`: saves a new image.
+int RunNew(const QStringList& arguments);
+
+/// `rp70 show FILE.dat [--password PW] [--used]`: the channel table of a data file.
+int RunShow(const QStringList& arguments);
+
+} // namespace rp70::cli

@@ -1,0 +1,172 @@
+#include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#include "channels/channel_row.h"
+#include "cli_program.h"
+#include "commands.h"
+#include "files/data_file.h"
+#include "model/bands.h"
+#include "model/number_text.h"
+
+namespace rp70::cli {
+namespace {
+
+/// Characters a text takes on the terminal (UTF-8 continuation bytes take none).
+std::size_t DisplayWidth(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string OnOneLine(std::string text) {
+    std::string line;
+    for (char c : text) {
+        if (c == '\n') {
+            line += ' ';
+        } else if (c != '\r') {
+            line += c;
+        }
+    }
+    return line;
+}
+
+void PrintTable(const std::vector<std::vector<std::string>>& rows) {
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows) {
+        widths.resize(std::max(widths.size(), row.size()));
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            widths[column] = std::max(widths[column], DisplayWidth(row[column]));
+        }
+    }
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            line += row[column];
+            if (column + 1 < row.size()) {
+                line.append(widths[column] - DisplayWidth(row[column]) + 2, ' ');
+            }
+        }
+        while (!line.empty() && line.back() == ' ') {
+            line.pop_back();
+        }
+        std::printf("%s\n", line.c_str());
+    }
+}
+
+} // namespace
+
+int RunNew(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Saves a new radio image (with the template of the program folder's Init folder for the "
+        "model and band, when there is one) as a data file and its channel file.");
+    const QCommandLineOption output({"o", "output"}, "The data file to write.", "FILE.dat");
+    const QCommandLineOption band("band", "Band code of the image (default 3).", "CODE");
+    const QCommandLineOption password("password", "File password (0-10 of A-Z, 0-9).", "PW");
+    parser.addOptions({output, band, password});
+    if (!ParseCommand(parser, arguments, 0, 0)) {
+        return kExitUsage;
+    }
+    if (!parser.isSet(output)) {
+        return Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
+    }
+    std::optional<std::int16_t> bandCode;
+    if (parser.isSet(band)) {
+        bandCode = ParseWholeNumberAs<std::int16_t>(parser.value(band).toStdString());
+        if (!bandCode || BandCodeFromRadio(*bandCode) != *bandCode) {
+            return Fail("unknown band code \"" + parser.value(band).toStdString() + "\"",
+                        kExitUsage);
+        }
+    }
+    std::optional<std::string> filePassword;
+    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
+        return kExitUsage;
+    }
+
+    CliProgram program;
+    RadioImage& image = *program.Image;
+    if (bandCode && *bandCode != image.BandIndex) {
+        SetBand(image, BandCaption(*bandCode));
+        image.BandIndex = *bandCode;
+        DataFileReader reader(program.Ctx);
+        ResetImage(image, program.State.Folder, &reader);
+    }
+    const std::string path = parser.value(output).toStdString();
+    program.Terminal.SetSubject(path);
+    if (filePassword) {
+        program.Terminal.SetFilePassword(filePassword);
+    }
+    image.CurrentFilePath = path;
+    return SaveDataFile(program.Ctx, image) ? 0 : kExitFailure;
+}
+
+int RunShow(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Prints the channel table of a data file as the desktop program shows it: the 204 rows "
+        "(memory channels 0-199, PA, PB, CALL, VFO) with their ten columns.");
+    parser.addPositionalArgument("FILE.dat", "The data file to show.");
+    const QCommandLineOption password(
+        "password", "File password of a protected file (asked at a terminal otherwise).", "PW");
+    const QCommandLineOption used("used", "Leave out the rows of empty channels.");
+    parser.addOptions({password, used});
+    if (!ParseCommand(parser, arguments, 1, 1)) {
+        return kExitUsage;
+    }
+    std::optional<std::string> filePassword;
+    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
+        return kExitUsage;
+    }
+    const QString file = parser.positionalArguments().first();
+    const std::string path = file.toStdString();
+    if (!QFileInfo(file).isFile()) {
+        return Fail(path + ": no such file");
+    }
+
+    CliProgram program;
+    RadioImage& image = *program.Image;
+    program.Terminal.SetSubject(path);
+    program.Terminal.SetFilePassword(filePassword);
+    program.Terminal.AllowPasswordPrompt(true);
+    const int messagesBefore = program.Terminal.MessageCount();
+    switch (LoadDataFile(program.Ctx, image, path)) {
+    case LoadResult::Loaded:
+        break;
+    case LoadResult::Cancelled:
+        if (program.Terminal.MessageCount() == messagesBefore) {
+            return Fail(path + ": the file is protected by a password (use --password)");
+        }
+        return kExitFailure;
+    case LoadResult::Failed:
+        return kExitFailure;
+    }
+
+    std::printf("Model: %s\n", ModelDisplayName(image.ModelName, image.BandIndex).c_str());
+    std::printf("Band:  %d %s\n", image.BandIndex, image.BandText.c_str());
+    std::printf("File:  %s\n\n", image.CurrentFilePath.c_str());
+
+    std::vector<std::vector<std::string>> rows;
+    const auto headers = ChannelTableHeaders(program.State.Texts);
+    std::vector<std::string> header;
+    for (const std::string& text : headers) {
+        header.push_back(OnOneLine(text));
+    }
+    rows.push_back(header);
+    for (int number = 1; number <= kChannelRows; ++number) {
+        const ChannelRowTexts cells = RenderChannelNumber(image, number, program.Ctx);
+        const bool blank =
+            std::all_of(cells.begin(), cells.end(), [](const std::string& t) { return t.empty(); });
+        if (blank && parser.isSet(used)) {
+            continue;
+        }
+        std::vector<std::string> row{RowLabel(number)};
+        row.insert(row.end(), cells.begin(), cells.end());
+        rows.push_back(row);
+    }
+    PrintTable(rows);
+    return 0;
+}
+
+} // namespace rp70::cli

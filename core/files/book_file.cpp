@@ -1,0 +1,55 @@
+#include "files/book_file.h"
+
+#include <string>
+
+#include "files/file_io.h"
+
+namespace rp70 {
+namespace {
+
+void ShowFileError(UserContext& ctx) {
+    ctx.Ui.Show({std::string(ctx.Texts.Builtin(BuiltinText::FileError)), "",
+                 MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+} // namespace
+
+std::vector<std::uint8_t> EncodeBookFile(const Book& book) {
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(kBookFileSize);
+    ByteWriter out(bytes);
+    Write(out, book);
+    return bytes;
+}
+
+bool LoadBookFile(const std::filesystem::path& file, Book& book) {
+    const auto bytes = ReadFileBytes(file, kBookFileSize);
+    if (!bytes || bytes->size() < kBookFileSize) {
+        return false;
+    }
+    ByteReader in(*bytes);
+    Read(in, book);
+    return true;
+}
+
+bool SaveBookFile(const std::filesystem::path& file, const Book& book) {
+    return ReplaceFileContents(file, AsBytes(EncodeBookFile(book)));
+}
+
+bool ImportBookFile(UserContext& ctx, const std::filesystem::path& file, Book& editCopy) {
+    if (!LoadBookFile(file, editCopy)) {
+        ShowFileError(ctx);
+        return false;
+    }
+    return true;
+}
+
+bool ExportBookFile(UserContext& ctx, const std::filesystem::path& file, const Book& editCopy) {
+    if (!SaveBookFile(file, editCopy)) {
+        ShowFileError(ctx);
+        return false;
+    }
+    return true;
+}
+
+} // namespace rp70

@@ -1,0 +1,232 @@
+#include "files/data_file.h"
+
+#include <algorithm>
+#include <span>
+
+#include "factory/test_data_file.h"
+#include "files/file_io.h"
+#include "model/bands.h"
+
+namespace rp70 {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kChannelFileEnding = "fre";
+
+void ShowFileError(UserContext& ctx) {
+    ctx.Ui.Show({std::string(ctx.Texts.Builtin(BuiltinText::FileError)), "",
+                 MessageIcon::Exclamation, MessageButtons::Ok});
+}
+
+std::optional<ImageRecord> DecodeImageRecord(std::span<const std::uint8_t> bytes) {
+    ImageRecord record;
+    try {
+        ByteReader reader(bytes);
+        Read(reader, record);
+    } catch (const TruncatedData&) {
+        return std::nullopt;
+    }
+    // A count or band code no program writes means the file is damaged or not a data file.
+    if (record.ChannelCount < 0 || record.ChannelCount > kChannelSlots ||
+        BandCodeFromRadio(record.BandIndex) != record.BandIndex) {
+        return std::nullopt;
+    }
+    return record;
+}
+
+PasswordBlock BlockOf(const std::vector<std::uint8_t>& bytes) {
+    PasswordBlock block{};
+    std::copy_n(bytes.begin(), block.size(), block.begin());
+    return block;
+}
+
+/// The channel slots of a file read on top of `channels`: unchanged when the channel file
+/// cannot be opened, nullopt when it is there but holds fewer records than the count.
+std::optional<ChannelTable> ReadChannels(const fs::path& dataPath, int count,
+                                         const ChannelTable& channels) {
+    ChannelTable result = channels;
+    const auto bytes =
+        ReadFileBytes(ChannelFilePath(dataPath), kChannelRecordSize * static_cast<std::size_t>(count));
+    if (bytes && !DecodeChannelFile(*bytes, count, result)) {
+        return std::nullopt;
+    }
+    return result;
+}
+
+/// Asks for the password of a protected file until it is entered or the person cancels. The
+/// dialog's OK sets the current file password, as it does everywhere.
+bool AskForFilePassword(UserContext& ctx, RadioImage& image, const std::string& password) {
+    if (password.empty() || password == image.FilePassword) {
+        return true;
+    }
+    for (;;) {
+        const std::optional<std::string> entered = ctx.Ui.AskFilePassword(image.FilePassword);
+        if (!entered) {
+            return false;
+        }
+        image.FilePassword = TextOf(*entered);
+        if (image.FilePassword == password) {
+            return true;
+        }
+        ctx.Ui.Show({std::string(ctx.Texts.Builtin(BuiltinText::FilePasswordError)), "",
+                     MessageIcon::Exclamation, MessageButtons::Ok});
+    }
+}
+
+} // namespace
+
+fs::path ChannelFilePath(const fs::path& dataPath) {
+    const std::string name = dataPath.filename().string();
+    fs::path result = dataPath;
+    if (name.size() < kChannelFileEnding.size() || name.ends_with(kChannelFileEnding)) {
+        result += ".";
+        result += kChannelFileEnding;
+    } else {
+        result.replace_filename(name.substr(0, name.size() - kChannelFileEnding.size()) +
+                                std::string(kChannelFileEnding));
+    }
+    return result;
+}
+
+std::vector<std::uint8_t> EncodeDataFile(const PasswordBlock& block, const ImageRecord& record) {
+    std::vector<std::uint8_t> bytes(block.begin(), block.end());
+    bytes.reserve(kDataFileSize);
+    ByteWriter writer(bytes);
+    Write(writer, record);
+    return bytes;
+}
+
+std::vector<std::uint8_t> EncodeChannelFile(const ChannelTable& channels, int count) {
+    std::vector<std::uint8_t> bytes;
+    const auto used = static_cast<std::size_t>(std::clamp(count, 0, kChannelSlots));
+    bytes.reserve(used * kChannelRecordSize);
+    ByteWriter writer(bytes);
+    for (std::size_t slot = 0; slot < used; ++slot) {
+        Write(writer, channels[slot]);
+    }
+    return bytes;
+}
+
+std::optional<DataFileContents> DecodeDataFile(const std::vector<std::uint8_t>& bytes) {
+    if (bytes.size() >= kPasswordBlockSize) {
+        const std::string decoded = DecodePasswordBlock(BlockOf(bytes));
+        if (!decoded.empty()) {
+            auto record = DecodeImageRecord(std::span(bytes).subspan(kPasswordBlockSize));
+            if (!record) {
+                return std::nullopt;
+            }
+            return DataFileContents{TextOf(decoded), *record};
+        }
+    }
+    auto record = DecodeImageRecord(bytes);
+    if (!record) {
+        return std::nullopt;
+    }
+    return DataFileContents{std::nullopt, *record};
+}
+
+bool DecodeChannelFile(const std::vector<std::uint8_t>& bytes, int count, ChannelTable& channels) {
+    if (count < 0 || count > kChannelSlots) {
+        return false;
+    }
+    ChannelTable result = channels;
+    try {
+        ByteReader reader(bytes);
+        for (std::size_t slot = 0; slot < static_cast<std::size_t>(count); ++slot) {
+            Read(reader, result[slot]);
+        }
+    } catch (const TruncatedData&) {
+        return false;
+    }
+    channels = result;
+    return true;
+}
+
+LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path) {
+    const auto bytes = ReadFileBytes(path, kDataFileSize);
+    const auto contents = bytes ? DecodeDataFile(*bytes) : std::nullopt;
+    const std::string passwordBefore = image.FilePassword;
+    if (contents && contents->Password && !AskForFilePassword(ctx, image, *contents->Password)) {
+        image.FilePassword = passwordBefore;
+        return LoadResult::Cancelled;
+    }
+    const auto channels = contents ? ReadChannels(path, contents->Record.ChannelCount,
+                                                  image.Saved.Channels)
+                                   : std::nullopt;
+    if (!channels) {
+        image.FilePassword = passwordBefore;
+        ShowFileError(ctx);
+        return LoadResult::Failed;
+    }
+
+    FactoryTest factory = image.Factory;
+    if (factory.FactoryMode) {
+        LoadTestDataFor(factory, path);
+    }
+    image.Saved.Record = contents->Record;
+    image.Saved.Channels = *channels;
+    image.Factory = factory;
+    RestoreSnapshot(image);
+    image.CurrentFilePath = path;
+    image.IsUntitled = false;
+    return LoadResult::Loaded;
+}
+
+bool SaveDataFile(UserContext& ctx, RadioImage& image) {
+    if (const auto entered = ctx.Ui.AskFilePassword(image.FilePassword)) {
+        image.FilePassword = TextOf(*entered);
+    }
+    ImageRecord record = image.Record;
+    record.BandIndex = image.BandIndex;
+    record.ChannelCount = static_cast<std::int16_t>(image.UsedChannelCount());
+
+    const fs::path dataPath = image.CurrentFilePath;
+    StagedFile dataFile;
+    StagedFile channelFile;
+    StagedFile testDataFile;
+    bool staged =
+        dataFile.Stage(dataPath,
+                       AsBytes(EncodeDataFile(EncodePasswordBlock(image.FilePassword), record))) &&
+        channelFile.Stage(ChannelFilePath(dataPath),
+                          AsBytes(EncodeChannelFile(image.Channels, record.ChannelCount)));
+    const auto testDataPath =
+        image.Factory.FactoryMode ? TestDataPathFor(image.CurrentFilePath) : std::nullopt;
+    if (staged && testDataPath) {
+        staged = testDataFile.Stage(*testDataPath, AsBytes(EncodeTestData(image.Factory.TestValues)));
+    }
+    if (!staged || !dataFile.Commit() || !channelFile.Commit() ||
+        (testDataPath && !testDataFile.Commit())) {
+        ShowFileError(ctx);
+        return false;
+    }
+    TakeSnapshot(image);
+    if (testDataPath) {
+        image.Factory.LastTestDataPath = *testDataPath;
+    }
+    image.IsUntitled = false;
+    return true;
+}
+
+bool LoadLegacyFile(RadioImage& image, const fs::path& path) {
+    const auto bytes = ReadFileBytes(path, kImageRecordSize);
+    const auto record = bytes ? DecodeImageRecord(*bytes) : std::nullopt;
+    const auto channels =
+        record ? ReadChannels(path, record->ChannelCount, image.Saved.Channels) : std::nullopt;
+    if (!channels) {
+        return false;
+    }
+    image.Saved.Record = *record;
+    image.Saved.Channels = *channels;
+    return true;
+}
+
+bool DataFileReader::LoadDataFile(RadioImage& image, const fs::path& path) {
+    return rp70::LoadDataFile(ctx_, image, path.string()) == LoadResult::Loaded;
+}
+
+bool DataFileReader::LoadLegacyFile(RadioImage& image, const fs::path& path) {
+    return rp70::LoadLegacyFile(image, path);
+}
+
+} // namespace rp70

@@ -1,0 +1,86 @@
+#pragma once
+// The data file pair on disk: the data file (password block and settings record) and beside it
+// the channel file with one fixed record per used channel slot.
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "files/password_block.h"
+#include "model/radio_image.h"
+#include "shell/user_context.h"
+
+namespace rp70 {
+
+/// Size of a data file: the password block, then the settings record.
+inline constexpr std::size_t kDataFileSize = kPasswordBlockSize + kImageRecordSize;
+
+/// The channel file of a data file: the path with the last three characters of the file name
+/// replaced by "fre" ("radio.dat" → "radio.fre"). A name shorter than three characters, or one
+/// that already ends in "fre", gets ".fre" appended instead, so the channel file can never be
+/// the data file itself.
+std::filesystem::path ChannelFilePath(const std::filesystem::path& dataPath);
+
+/// The 8631 bytes of a data file.
+std::vector<std::uint8_t> EncodeDataFile(const PasswordBlock& block, const ImageRecord& record);
+
+/// The channel file of the first `count` slots: `count` records of 108 bytes.
+std::vector<std::uint8_t> EncodeChannelFile(const ChannelTable& channels, int count);
+
+/// What the bytes of a data file hold.
+struct DataFileContents {
+    /// The password of the file's password block after TextOf; nullopt for the legacy form
+    /// without a block.
+    std::optional<std::string> Password;
+    ImageRecord Record;
+};
+
+/// Decodes the bytes of a data file, in its current form or in the legacy form (the settings
+/// record from the first byte on). nullopt when the file is too short for its form or holds a
+/// channel count outside 0 … 204 or a band code the program does not know.
+std::optional<DataFileContents> DecodeDataFile(const std::vector<std::uint8_t>& bytes);
+
+/// Reads `count` channel records of a channel file into `channels` (slots 0 … count − 1).
+/// Returns false, leaving `channels` as it was, when the bytes hold fewer records.
+bool DecodeChannelFile(const std::vector<std::uint8_t>& bytes, int count, ChannelTable& channels);
+
+enum class LoadResult {
+    Loaded,    ///< the image holds the file now
+    Cancelled, ///< the password prompt was cancelled; nothing changed
+    Failed,    ///< "file error." was shown; nothing changed
+};
+
+/// Opens a data file with its channel file (and in the factory test mode its test data file)
+/// into the snapshot and the working image, asking for the file's password when it has one
+/// that differs from the current file password. Any failure shows "file error." and leaves the
+/// image, its snapshot, file name and file password exactly as they were.
+LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path);
+
+/// Saves the image to `CurrentFilePath` after offering the file password dialog. The data file,
+/// the channel file (exactly `ChannelCount` records) and in the factory test mode the test data
+/// file are written to temporary files and renamed into place together; the snapshot is taken
+/// only when all of them are in place. Returns false after showing "file error."; the old files
+/// are then untouched and the image still counts as modified.
+bool SaveDataFile(UserContext& ctx, RadioImage& image);
+
+/// Reads a data file in the legacy form (no password block) and its channel file into the
+/// snapshot. Returns false, leaving the snapshot as it was, when it cannot be read. A missing
+/// channel file leaves the snapshot's channel slots as they were.
+bool LoadLegacyFile(RadioImage& image, const std::filesystem::path& path);
+
+/// The data files as the radio image's templates see them.
+class DataFileReader : public DataFileLoader {
+public:
+    explicit DataFileReader(UserContext& ctx) : ctx_(ctx) {}
+    bool LoadDataFile(RadioImage& image, const std::filesystem::path& path) override;
+    bool LoadLegacyFile(RadioImage& image, const std::filesystem::path& path) override;
+
+private:
+    UserContext& ctx_;
+};
+
+} // namespace rp70

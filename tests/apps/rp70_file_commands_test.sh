@@ -1,0 +1,61 @@
+#!/bin/sh
+# The data file commands of the command line tool, driven as a person or a script would.
+# Usage: rp70_file_commands_test.sh PATH/TO/rp70
+set -u
+rp70=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export RP70_HOME="$work/home"
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# expect STATUS COMMAND...: runs the command, keeps its output in $work/out and $work/err.
+expect() {
+    want=$1
+    shift
+    "$@" >"$work/out" 2>"$work/err" </dev/null
+    got=$?
+    [ "$got" = "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
+}
+
+# A new image shows only its VFO row, in the middle of the band.
+expect 0 "$rp70" new -o "$work/a.dat"
+[ "$(wc -c <"$work/a.dat")" -eq 8631 ] || fail "data file size"
+[ "$(wc -c <"$work/a.fre")" -eq 216 ] || fail "channel file size"
+expect 0 "$rp70" show "$work/a.dat"
+[ "$(grep -c . "$work/out")" -eq 208 ] || fail "show prints 3 header lines, the column headers and 204 rows"
+grep -q '^VFO  *155\.00000  *155\.00000 ' "$work/out" || fail "VFO row of band 3"
+[ "$(grep -cE '^(PA|PB|CALL|[0-9]+)$' "$work/out")" -eq 203 ] || fail "every other row blank"
+expect 0 "$rp70" show --used "$work/a.dat"
+[ "$(grep -c . "$work/out")" -eq 5 ] || fail "--used leaves out the blank rows"
+
+# Another band, protected by a password: it opens only with it.
+expect 0 "$rp70" new --band 48 --password s3cret -o "$work/b.dat"
+expect 1 "$rp70" show "$work/b.dat"
+grep -q 'password' "$work/err" || fail "a protected file names the password as the reason"
+expect 1 "$rp70" show --password WRONG "$work/b.dat"
+grep -q 'file password error.' "$work/err" || fail "wrong password message"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "one line for a wrong password"
+expect 0 "$rp70" show --password S3CRET "$work/b.dat"
+grep -q '^VFO  *435\.00000 ' "$work/out" || fail "VFO row of band 48"
+
+# Failures are one line and leave files alone.
+expect 2 "$rp70" new
+expect 2 "$rp70" new --band 9 -o "$work/c.dat"
+[ ! -e "$work/c.dat" ] || fail "nothing written on wrong usage"
+expect 2 "$rp70" show --password "TOO-LONG-PASSWORD" "$work/a.dat"
+expect 1 "$rp70" show "$work/none.dat"
+head -c 5000 /dev/zero >"$work/short.dat"
+expect 1 "$rp70" show "$work/short.dat"
+[ "$(cat "$work/err")" = "rp70: $work/short.dat: file error." ] || fail "short file: $(cat "$work/err")"
+mkdir "$work/locked.dat"
+cp "$work/a.fre" "$work/locked.fre"
+expect 1 "$rp70" new -o "$work/locked.dat"
+cmp -s "$work/a.fre" "$work/locked.fre" || fail "a failed save replaced the channel file"
+
+[ "$failures" -eq 0 ] && echo "all passed"
+exit "$failures"

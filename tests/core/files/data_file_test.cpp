@@ -1,0 +1,406 @@
+// The data file pair on disk: byte layout, opening with and without password, saving safely.
+
+#include "files/data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+#include "files/modified_check.h"
+#include "support/file_contents.h"
+#include "support/record_bytes.h"
+#include "support/temp_folder.h"
+#include "support/user_context_fixture.h"
+
+namespace rp70 {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Bytes;
+
+ChannelRecord Channel(std::int16_t number, std::string_view rx, std::string_view name) {
+    ChannelRecord channel = NewChannelRecord(number);
+    channel.InUse = 1;
+    channel.RxFreq = MakeFixedText<9>(rx);
+    channel.TxOffset = MakeFixedText<9>("000060000");
+    channel.Name = MakeFixedText<7>(name);
+    channel.ShiftDirection = 1;
+    channel.PttIdCode = MakeFixedText<5>("12345");
+    return channel;
+}
+
+/// An image whose records all hold something other than their defaults.
+std::unique_ptr<RadioImage> FilledImage() {
+    auto image = std::make_unique<RadioImage>();
+    SetBand(*image, "Rx(400 - 469.99750 MHz) Tx(400 - 469.99750 MHz)");
+    ImageRecord& record = image->Record;
+    WriteFixedText(record.Function.Dtmf.Codes[0].Digits, "123A");
+    record.Function.Dtmf.Codes[0].Length = 4;
+    record.Function.FiveTone.Codes[99].Length = 5;
+    record.Function.Options.WelcomeText = MakeFixedText<7>("HELLO");
+    record.Function.Scan.PriorityChannel2 = 17;
+    record.Function.Alert.LoneWorkerTime = 9;
+    record.Book[1].BookId = MakeFixedText<5>("12345");
+    record.Book[1].BookName = MakeFixedText<7>("BOB");
+    record.DecodeTime = 7;
+    record.OptionExtra = {1, 2, 3};
+    record.ChannelCount = 3;
+    image->Channels[0] = Channel(1, "044012500", "ONE");
+    image->Channels[1] = Channel(204, "045000000", "VFO");
+    image->Channels[2] = Channel(17, "046512500", "");
+    return image;
+}
+
+class DataFileTest : public ::testing::Test {
+protected:
+    std::string PathOf(const char* name) const { return (folder.Path() / name).string(); }
+
+    /// Saves `image` under `name` with `password` entered in the password dialog.
+    void Save(RadioImage& image, const char* name, std::optional<std::string> password) {
+        image.CurrentFilePath = PathOf(name);
+        user.ui.passwords.push_back(std::move(password));
+        ASSERT_TRUE(SaveDataFile(user.ctx, image));
+    }
+
+    test::TempFolder folder;
+    test::UserContextFixture user;
+};
+
+TEST_F(DataFileTest, SavedFilesHoldEveryRecordAtItsOffset) {
+    auto image = FilledImage();
+    Save(*image, "radio.dat", "");
+    const Bytes file = test::ReadFileBytes(folder.Path() / "radio.dat");
+    ASSERT_EQ(file.size(), 8631U);
+
+    const PasswordBlock empty = EncodePasswordBlock("");
+    EXPECT_EQ(test::Slice(file, 0, 16), Bytes(empty.begin(), empty.end()));
+    constexpr std::size_t r = 16; // the settings record follows the password block
+    EXPECT_EQ(test::I16At(file, r + 0), 48);
+    EXPECT_EQ(test::TextAt(file, r + 2, 4), "123A");
+    EXPECT_EQ(test::I16At(file, r + 2 + 24), 4);
+    EXPECT_EQ(file[r + 529], 12); // first byte of the 2-tone header
+    EXPECT_EQ(file[r + 1097 + 307 + 53 * 99 + 4], 5); // Length of 5-tone code 100
+    EXPECT_EQ(test::TextAt(file, r + 6704 + 72, 7), "HELLO  ");
+    EXPECT_EQ(file[r + 6791 + 13], 17);
+    EXPECT_EQ(file[r + 6805 + 11], 9);
+    EXPECT_EQ(test::I16At(file, r + 6817), 3);
+    EXPECT_EQ(test::I16At(file, r + 6819 + 14), 1);
+    EXPECT_EQ(test::TextAt(file, r + 6819 + 14 + 2, 12), "12345BOB    ");
+    EXPECT_EQ(file[r + 8611], 7);
+    EXPECT_EQ(test::Slice(file, r + 8612, 3), (Bytes{1, 2, 3}));
+
+    const Bytes channels = test::ReadFileBytes(folder.Path() / "radio.fre");
+    ASSERT_EQ(channels.size(), 3 * 108U);
+    EXPECT_EQ(test::I16At(channels, 0), 1);
+    EXPECT_EQ(test::I16At(channels, 108), 204);
+    EXPECT_EQ(test::TextAt(channels, 108 + 6, 9), "045000000");
+    EXPECT_EQ(test::TextAt(channels, 108 + 24, 7), "VFO    ");
+    EXPECT_EQ(test::TextAt(channels, 216 + 103, 5), "12345");
+    EXPECT_EQ(test::I16At(channels, 216 + 47), 1);
+}
+
+TEST_F(DataFileTest, SaveTakesTheSnapshotAndReopensToTheSameImage) {
+    auto image = FilledImage();
+    Save(*image, "radio.dat", "");
+    EXPECT_TRUE(IsUnchanged(*image));
+    EXPECT_FALSE(image->IsUntitled);
+
+    RadioImage reopened;
+    ASSERT_EQ(LoadDataFile(user.ctx, reopened, PathOf("radio.dat")), LoadResult::Loaded);
+    EXPECT_EQ(reopened.Record, image->Record);
+    EXPECT_EQ(reopened.BandIndex, 48);
+    EXPECT_EQ(reopened.BandText, image->BandText);
+    for (int slot = 0; slot < 3; ++slot) {
+        EXPECT_EQ(reopened.Channels[slot], image->Channels[slot]) << slot;
+    }
+    EXPECT_EQ(reopened.CurrentFilePath, PathOf("radio.dat"));
+    EXPECT_FALSE(reopened.IsUntitled);
+    EXPECT_TRUE(IsUnchanged(reopened));
+    EXPECT_TRUE(user.ui.passwordPrompts.size() == 1); // only the save asked
+}
+
+TEST_F(DataFileTest, ChannelFileHoldsExactlyTheUsedSlots) {
+    auto image = FilledImage();
+    test::WriteFileBytes(folder.Path() / "radio.fre", Bytes(108 * 10, 0xAA));
+    Save(*image, "radio.dat", "");
+    EXPECT_EQ(fs::file_size(folder.Path() / "radio.fre"), 3 * 108U);
+
+    image->Record.ChannelCount = 0;
+    user.ui.passwords.push_back(std::nullopt);
+    ASSERT_TRUE(SaveDataFile(user.ctx, *image));
+    EXPECT_EQ(fs::file_size(folder.Path() / "radio.fre"), 0U);
+}
+
+TEST(ChannelFilePath, ReplacesTheLastThreeCharactersOfTheName) {
+    EXPECT_EQ(ChannelFilePath("/a/radio.dat"), fs::path("/a/radio.fre"));
+    EXPECT_EQ(ChannelFilePath("/a/RADIO.DAT"), fs::path("/a/RADIO.fre"));
+    EXPECT_EQ(ChannelFilePath("/a.dat/radio"), fs::path("/a.dat/rafre"));
+    // Never the data file itself.
+    EXPECT_EQ(ChannelFilePath("/a/radio.fre"), fs::path("/a/radio.fre.fre"));
+    EXPECT_EQ(ChannelFilePath("/a/ab"), fs::path("/a/ab.fre"));
+}
+
+class PasswordTest : public DataFileTest {
+protected:
+    void SetUp() override {
+        auto image = FilledImage();
+        Save(*image, "locked.dat", "SECRET1");
+        user.ui.passwordPrompts.clear();
+    }
+    RadioImage other;
+};
+
+TEST_F(PasswordTest, AskedUntilTheRightPasswordIsEntered) {
+    user.ui.passwords = {"WRONG", "secret1x", "SECRET1"};
+    ASSERT_EQ(LoadDataFile(user.ctx, other, PathOf("locked.dat")), LoadResult::Loaded);
+    EXPECT_EQ(user.ui.passwordPrompts.size(), 3U);
+    EXPECT_EQ(user.ui.Texts(),
+              (std::vector<std::string>{"file password error.", "file password error."}));
+    EXPECT_EQ(other.FilePassword, "SECRET1");
+    EXPECT_EQ(other.Record.DecodeTime, 7);
+}
+
+TEST_F(PasswordTest, CancelLoadsNothingAndKeepsThePassword) {
+    other.FilePassword = "MINE";
+    const RadioImage before = other;
+    user.ui.passwords = {"WRONG", std::nullopt};
+    EXPECT_EQ(LoadDataFile(user.ctx, other, PathOf("locked.dat")), LoadResult::Cancelled);
+    EXPECT_EQ(other.FilePassword, "MINE");
+    EXPECT_EQ(other.Record, before.Record);
+    EXPECT_EQ(other.Saved.Record, before.Saved.Record);
+    EXPECT_EQ(other.CurrentFilePath, before.CurrentFilePath);
+}
+
+TEST_F(PasswordTest, TheCurrentPasswordOpensWithoutAsking) {
+    other.FilePassword = "SECRET1";
+    EXPECT_EQ(LoadDataFile(user.ctx, other, PathOf("locked.dat")), LoadResult::Loaded);
+    EXPECT_TRUE(user.ui.passwordPrompts.empty());
+}
+
+TEST_F(PasswordTest, AnUnprotectedFileKeepsTheCurrentPassword) {
+    auto image = FilledImage();
+    Save(*image, "open.dat", "");
+    other.FilePassword = "KEEPME";
+    user.ui.passwordPrompts.clear();
+    EXPECT_EQ(LoadDataFile(user.ctx, other, PathOf("open.dat")), LoadResult::Loaded);
+    EXPECT_TRUE(user.ui.passwordPrompts.empty());
+    EXPECT_EQ(other.FilePassword, "KEEPME");
+}
+
+TEST_F(PasswordTest, CancelInTheSaveDialogKeepsThePreviousPassword) {
+    other.FilePassword = "OLD";
+    other.CurrentFilePath = PathOf("kept.dat");
+    user.ui.passwords = {std::nullopt};
+    ASSERT_TRUE(SaveDataFile(user.ctx, other));
+    EXPECT_EQ(user.ui.passwordPrompts, (std::vector<std::string>{"OLD"}));
+    const Bytes file = test::ReadFileBytes(folder.Path() / "kept.dat");
+    PasswordBlock block{};
+    std::copy_n(file.begin(), 16, block.begin());
+    EXPECT_EQ(TextOf(DecodePasswordBlock(block)), "OLD");
+}
+
+TEST_F(DataFileTest, LegacyFileReadsLikeTheSameRecordBehindABlock) {
+    auto image = FilledImage();
+    Save(*image, "modern.dat", "");
+    const Bytes modern = test::ReadFileBytes(folder.Path() / "modern.dat");
+    test::WriteFileBytes(folder.Path() / "legacy.dat", test::Slice(modern, 16, 8615));
+    fs::copy_file(folder.Path() / "modern.fre", folder.Path() / "legacy.fre");
+
+    RadioImage fromModern;
+    RadioImage fromLegacy;
+    ASSERT_EQ(LoadDataFile(user.ctx, fromModern, PathOf("modern.dat")), LoadResult::Loaded);
+    ASSERT_EQ(LoadDataFile(user.ctx, fromLegacy, PathOf("legacy.dat")), LoadResult::Loaded);
+    EXPECT_EQ(fromLegacy.Record, fromModern.Record);
+    EXPECT_EQ(fromLegacy.Channels, fromModern.Channels);
+    EXPECT_EQ(user.ui.passwordPrompts.size(), 1U); // the save's only
+
+    RadioImage snapshotOnly;
+    ASSERT_TRUE(LoadLegacyFile(snapshotOnly, folder.Path() / "legacy.dat"));
+    EXPECT_EQ(snapshotOnly.Saved.Record, fromModern.Record);
+    EXPECT_NE(snapshotOnly.Record, fromModern.Record); // the working image is not touched
+}
+
+class FailedOpenTest : public DataFileTest {
+protected:
+    void SetUp() override {
+        image = FilledImage();
+        Save(*image, "good.dat", "PW");
+        image->Channels[0].Name = MakeFixedText<7>("EDITED");
+        before = std::make_unique<RadioImage>(*image);
+        user.ui.shown.clear();
+    }
+
+    void ExpectFailureLeavesImageAlone(const fs::path& file) {
+        EXPECT_EQ(LoadDataFile(user.ctx, *image, file.string()), LoadResult::Failed);
+        EXPECT_EQ(user.ui.Texts(), (std::vector<std::string>{"file error."}));
+        EXPECT_EQ(image->Record, before->Record);
+        EXPECT_EQ(image->Channels, before->Channels);
+        EXPECT_EQ(image->Saved.Record, before->Saved.Record);
+        EXPECT_EQ(image->Saved.Channels, before->Saved.Channels);
+        EXPECT_EQ(image->CurrentFilePath, before->CurrentFilePath);
+        EXPECT_EQ(image->FilePassword, before->FilePassword);
+        EXPECT_EQ(image->BandText, before->BandText);
+    }
+
+    std::unique_ptr<RadioImage> image;
+    std::unique_ptr<RadioImage> before;
+};
+
+TEST_F(FailedOpenTest, MissingFile) {
+    ExpectFailureLeavesImageAlone(folder.Path() / "none.dat");
+}
+
+TEST_F(FailedOpenTest, TruncatedFile) {
+    const Bytes good = test::ReadFileBytes(folder.Path() / "good.dat");
+    for (const std::size_t size : {0UL, 10UL, 16UL, 8615UL, 8630UL}) {
+        SCOPED_TRACE(size);
+        test::WriteFileBytes(folder.Path() / "short.dat", test::Slice(good, 0, size));
+        user.ui.shown.clear();
+        ExpectFailureLeavesImageAlone(folder.Path() / "short.dat");
+    }
+}
+
+TEST_F(FailedOpenTest, GarbageFile) {
+    test::WriteFileBytes(folder.Path() / "noise.dat", test::Pattern(8631));
+    ExpectFailureLeavesImageAlone(folder.Path() / "noise.dat");
+}
+
+TEST_F(FailedOpenTest, DamagedChannelCountOrBand) {
+    Bytes good = test::ReadFileBytes(folder.Path() / "good.dat");
+    Bytes count = good;
+    count[16 + 6817] = 205;
+    test::WriteFileBytes(folder.Path() / "count.dat", count);
+    ExpectFailureLeavesImageAlone(folder.Path() / "count.dat");
+
+    Bytes band = good;
+    band[16] = 9; // band codes with bit 3 set do not exist
+    test::WriteFileBytes(folder.Path() / "band.dat", band);
+    user.ui.shown.clear();
+    ExpectFailureLeavesImageAlone(folder.Path() / "band.dat");
+}
+
+TEST_F(FailedOpenTest, ChannelFileShorterThanTheCount) {
+    fs::copy_file(folder.Path() / "good.dat", folder.Path() / "cut.dat");
+    test::WriteFileBytes(folder.Path() / "cut.fre",
+                         test::Slice(test::ReadFileBytes(folder.Path() / "good.fre"), 0, 250));
+    ExpectFailureLeavesImageAlone(folder.Path() / "cut.dat");
+}
+
+TEST_F(DataFileTest, MissingChannelFileKeepsTheSlotsOfTheSnapshot) {
+    auto image = FilledImage();
+    Save(*image, "radio.dat", "");
+    fs::remove(folder.Path() / "radio.fre");
+    RadioImage other;
+    other.Saved.Channels[2] = Channel(99, "044000000", "OLD");
+    ASSERT_EQ(LoadDataFile(user.ctx, other, PathOf("radio.dat")), LoadResult::Loaded);
+    EXPECT_EQ(other.Record.ChannelCount, 3);
+    EXPECT_EQ(TextOf(other.Channels[2].Name), "OLD");
+    EXPECT_TRUE(user.ui.shown.empty());
+}
+
+class FailedSaveTest : public DataFileTest {
+protected:
+    void SetUp() override {
+        image = FilledImage();
+        Save(*image, "radio.dat", "");
+        oldData = test::ReadFileBytes(folder.Path() / "radio.dat");
+        oldChannels = test::ReadFileBytes(folder.Path() / "radio.fre");
+        image->Channels[0].Name = MakeFixedText<7>("EDITED");
+        user.ui.shown.clear();
+    }
+
+    void ExpectFailedSaveLeavesEverythingAlone() {
+        user.ui.passwords.push_back(std::nullopt);
+        EXPECT_FALSE(SaveDataFile(user.ctx, *image));
+        EXPECT_EQ(user.ui.Texts(), (std::vector<std::string>{"file error."}));
+        EXPECT_FALSE(IsUnchanged(*image));
+        EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.fre"), oldChannels);
+        std::vector<fs::path> leftovers;
+        for (const auto& entry : fs::directory_iterator(folder.Path())) {
+            if (entry.path().filename().string().starts_with(".")) {
+                leftovers.push_back(entry.path());
+            }
+        }
+        EXPECT_TRUE(leftovers.empty()) << "temporary files left behind";
+    }
+
+    std::unique_ptr<RadioImage> image;
+    Bytes oldData;
+    Bytes oldChannels;
+};
+
+TEST_F(FailedSaveTest, ReadOnlyFolder) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "folder permissions do not stop the super-user";
+    }
+    fs::permissions(folder.Path(), fs::perms::owner_write, fs::perm_options::remove);
+    ExpectFailedSaveLeavesEverythingAlone();
+    fs::permissions(folder.Path(), fs::perms::owner_write, fs::perm_options::add);
+    EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.dat"), oldData);
+}
+
+TEST_F(FailedSaveTest, DataFileCannotBeReplaced) {
+    // A folder in the data file's place cannot be replaced by a file: the channel file, written
+    // beside it, must not be replaced either.
+    fs::remove(folder.Path() / "radio.dat");
+    fs::create_directories(folder.Path() / "radio.dat" / "inside");
+    ExpectFailedSaveLeavesEverythingAlone();
+}
+
+TEST_F(FailedSaveTest, FolderCannotBeCreated) {
+    test::WriteFileText(folder.Path() / "plain", "x");
+    image->CurrentFilePath = (folder.Path() / "plain" / "radio.dat").string();
+    ExpectFailedSaveLeavesEverythingAlone();
+}
+
+class FactoryFilesTest : public DataFileTest {
+protected:
+    void SetUp() override {
+        image = FilledImage();
+        image->Factory.FactoryMode = true;
+        image->Factory.TestValues[0] = 1;
+        image->Factory.TestValues[31] = -1;
+    }
+    std::unique_ptr<RadioImage> image;
+};
+
+TEST_F(FactoryFilesTest, SaveAndOpenCarryTheTestDataFile) {
+    Save(*image, "radio.dat", "");
+    const Bytes ted = test::ReadFileBytes(folder.Path() / "radio.ted");
+    ASSERT_EQ(ted.size(), 64U);
+    EXPECT_EQ(test::Slice(ted, 0, 2), (Bytes{0x01, 0x00}));
+    EXPECT_EQ(test::Slice(ted, 62, 2), (Bytes{0xFF, 0xFF}));
+    EXPECT_EQ(image->Factory.SavedTestValues, image->Factory.TestValues);
+    EXPECT_EQ(image->Factory.LastTestDataPath, PathOf("radio.ted"));
+
+    RadioImage other;
+    other.Factory.FactoryMode = true;
+    ASSERT_EQ(LoadDataFile(user.ctx, other, PathOf("radio.dat")), LoadResult::Loaded);
+    EXPECT_EQ(other.Factory.TestValues, image->Factory.TestValues);
+    EXPECT_EQ(other.Factory.SavedTestValues, image->Factory.TestValues);
+}
+
+TEST_F(FactoryFilesTest, MissingTestDataFileKeepsTheSavedValues) {
+    Save(*image, "radio.dat", "");
+    fs::remove(folder.Path() / "radio.ted");
+    RadioImage other;
+    other.Factory.FactoryMode = true;
+    other.Factory.SavedTestValues[5] = 55;
+    ASSERT_EQ(LoadDataFile(user.ctx, other, PathOf("radio.dat")), LoadResult::Loaded);
+    EXPECT_EQ(other.Factory.TestValues[5], 55);
+}
+
+TEST_F(FactoryFilesTest, FailedTestDataWriteIsReported) {
+    fs::create_directories(folder.Path() / "radio.ted" / "inside");
+    image->CurrentFilePath = PathOf("radio.dat");
+    user.ui.passwords.push_back(std::nullopt);
+    EXPECT_FALSE(SaveDataFile(user.ctx, *image));
+    EXPECT_EQ(user.ui.Texts(), (std::vector<std::string>{"file error."}));
+    EXPECT_FALSE(fs::exists(folder.Path() / "radio.dat"));
+    EXPECT_FALSE(IsUnchanged(*image));
+}
+
+} // namespace
+} // namespace rp70
