@@ -25,9 +25,9 @@ std::filesystem::path ShippedLanguageFolder() {
 
 CliProgram::CliProgram()
     : Image(std::make_unique<RadioImage>()),
-      State(StartUp({ProgramFolder(SystemEnvironment()), ShippedLanguageFolder(), std::nullopt,
-                     &Terminal},
-                    *Image)),
+      State(StartUp(
+          {ProgramFolder(SystemEnvironment()), ShippedLanguageFolder(), std::nullopt, &Terminal},
+          *Image)),
       Ctx{Terminal, State.Texts} {}
 
 int Fail(const std::string& line, int status) {
@@ -39,8 +39,8 @@ bool ParseCommand(QCommandLineParser& parser, const QStringList& arguments, int 
                   int maxPositional) {
     const QCommandLineOption help = parser.addHelpOption();
     if (!parser.parse(arguments)) {
-        Fail(parser.errorText().toStdString() + " (see rp70 " +
-                 arguments.value(0).toStdString() + " --help)",
+        Fail(parser.errorText().toStdString() + " (see rp70 " + arguments.value(0).toStdString() +
+                 " --help)",
              kExitUsage);
         return false;
     }
@@ -49,8 +49,7 @@ bool ParseCommand(QCommandLineParser& parser, const QStringList& arguments, int 
     }
     const auto count = parser.positionalArguments().size();
     if (count < minPositional || count > maxPositional) {
-        Fail("wrong number of arguments (see rp70 " + arguments.value(0).toStdString() +
-                 " --help)",
+        Fail("wrong number of arguments (see rp70 " + arguments.value(0).toStdString() + " --help)",
              kExitUsage);
         return false;
     }

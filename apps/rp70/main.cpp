@@ -54,7 +54,8 @@ int main(int argc, char* argv[]) {
     if (parser.positionalArguments().isEmpty()) {
         parser.showHelp(rp70::cli::kExitUsage);
     }
-    return rp70::cli::Fail("unknown command \"" + parser.positionalArguments().first().toStdString() +
+    return rp70::cli::Fail("unknown command \"" +
+                               parser.positionalArguments().first().toStdString() +
                                "\" (see rp70 --help)",
                            rp70::cli::kExitUsage);
 }

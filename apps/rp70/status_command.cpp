@@ -35,8 +35,7 @@ int RunStatus(const QStringList& arguments) {
                 OnOff(state.Features.HasDTMF));
     std::printf("Factory mode:    %s\n", OnOff(image.Factory.FactoryMode));
     std::printf("Model:           %s (version %s)\n",
-                ModelDisplayName(image.ModelName, image.BandIndex).c_str(),
-                image.Version.c_str());
+                ModelDisplayName(image.ModelName, image.BandIndex).c_str(), image.Version.c_str());
     std::printf("Band %-3d         %s\n", image.BandIndex, image.BandText.c_str());
     std::printf("Receive:         %s ... %s MHz\n", FormatFixed(limits.RxLow, 3, 5).c_str(),
                 FormatFixed(limits.RxHigh, 3, 5).c_str());

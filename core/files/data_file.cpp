@@ -46,8 +46,8 @@ PasswordBlock BlockOf(const std::vector<std::uint8_t>& bytes) {
 std::optional<ChannelTable> ReadChannels(const fs::path& dataPath, int count,
                                          const ChannelTable& channels) {
     ChannelTable result = channels;
-    const auto bytes =
-        ReadFileBytes(ChannelFilePath(dataPath), kChannelRecordSize * static_cast<std::size_t>(count));
+    const auto bytes = ReadFileBytes(ChannelFilePath(dataPath),
+                                     kChannelRecordSize * static_cast<std::size_t>(count));
     if (bytes && !DecodeChannelFile(*bytes, count, result)) {
         return std::nullopt;
     }
@@ -151,9 +151,9 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
         image.FilePassword = passwordBefore;
         return LoadResult::Cancelled;
     }
-    const auto channels = contents ? ReadChannels(path, contents->Record.ChannelCount,
-                                                  image.Saved.Channels)
-                                   : std::nullopt;
+    const auto channels =
+        contents ? ReadChannels(path, contents->Record.ChannelCount, image.Saved.Channels)
+                 : std::nullopt;
     if (!channels) {
         image.FilePassword = passwordBefore;
         ShowFileError(ctx);
@@ -193,7 +193,8 @@ bool SaveDataFile(UserContext& ctx, RadioImage& image) {
     const auto testDataPath =
         image.Factory.FactoryMode ? TestDataPathFor(image.CurrentFilePath) : std::nullopt;
     if (staged && testDataPath) {
-        staged = testDataFile.Stage(*testDataPath, AsBytes(EncodeTestData(image.Factory.TestValues)));
+        staged =
+            testDataFile.Stage(*testDataPath, AsBytes(EncodeTestData(image.Factory.TestValues)));
     }
     if (!staged || !dataFile.Commit() || !channelFile.Commit() ||
         (testDataPath && !testDataFile.Commit())) {

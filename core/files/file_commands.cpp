@@ -21,9 +21,8 @@ std::string DataFileFilter(const LanguageTexts& texts) {
 
 bool CmdNew(FileSession& session, bool confirm) {
     if (!IsUnchanged(session.Image)) {
-        const Answer answer = session.Ctx.Ui.Show({session.Ctx.Texts.Msg("9001"), "",
-                                                   MessageIcon::Warning,
-                                                   MessageButtons::YesNoCancel});
+        const Answer answer = session.Ctx.Ui.Show(
+            {session.Ctx.Texts.Msg("9001"), "", MessageIcon::Warning, MessageButtons::YesNoCancel});
         // No and Cancel both go on to the clearing question, which can still stop.
         if (answer == Answer::Yes) {
             CmdSave(session);
@@ -49,8 +48,7 @@ bool CmdOpen(FileSession& session) {
             CmdSave(session);
         }
     }
-    const auto path =
-        session.Ctx.Ui.ChooseOpenFile({"", DataFileFilter(session.Ctx.Texts), ""});
+    const auto path = session.Ctx.Ui.ChooseOpenFile({"", DataFileFilter(session.Ctx.Texts), ""});
     if (!path) {
         return false;
     }

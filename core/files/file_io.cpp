@@ -51,8 +51,7 @@ bool WriteNewFile(const fs::path& file, std::string_view bytes) {
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>> ReadFileBytes(const fs::path& file,
-                                                       std::size_t maxBytes) {
+std::optional<std::vector<std::uint8_t>> ReadFileBytes(const fs::path& file, std::size_t maxBytes) {
     try {
         std::error_code error;
         if (!fs::is_regular_file(file, error)) {

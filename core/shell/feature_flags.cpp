@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "model/byte_io.h"
 #include "files/file_io.h"
+#include "model/byte_io.h"
 
 namespace rp70 {
 

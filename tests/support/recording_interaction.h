@@ -49,12 +49,12 @@ public:
         return texts;
     }
 
-    std::vector<Message> shown;                ///< every message, in order
-    std::deque<Answer> answers;                ///< scripted answers; Ok/Yes once exhausted
-    std::vector<FileChoice> fileChoices;       ///< every file dialog, in order
+    std::vector<Message> shown;                       ///< every message, in order
+    std::deque<Answer> answers;                       ///< scripted answers; Ok/Yes once exhausted
+    std::vector<FileChoice> fileChoices;              ///< every file dialog, in order
     std::deque<std::optional<std::string>> openFiles; ///< cancelled once exhausted
     std::deque<std::optional<std::string>> saveFiles; ///< cancelled once exhausted
-    std::vector<std::string> passwordPrompts;  ///< the password each prompt showed
+    std::vector<std::string> passwordPrompts;         ///< the password each prompt showed
     std::deque<std::optional<std::string>> passwords; ///< cancelled once exhausted
 
 private:

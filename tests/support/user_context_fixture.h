@@ -11,8 +11,8 @@ namespace rp70::test {
 
 struct UserContextFixture {
     RecordingInteraction ui;
-    LanguageTexts texts =
-        LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / "english.ini", Language::English);
+    LanguageTexts texts = LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / "english.ini",
+                                              Language::English);
     UserContext ctx{ui, texts};
 };
 

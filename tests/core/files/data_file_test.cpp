@@ -80,7 +80,7 @@ TEST_F(DataFileTest, SavedFilesHoldEveryRecordAtItsOffset) {
     EXPECT_EQ(test::I16At(file, r + 0), 48);
     EXPECT_EQ(test::TextAt(file, r + 2, 4), "123A");
     EXPECT_EQ(test::I16At(file, r + 2 + 24), 4);
-    EXPECT_EQ(file[r + 529], 12); // first byte of the 2-tone header
+    EXPECT_EQ(file[r + 529], 12);                     // first byte of the 2-tone header
     EXPECT_EQ(file[r + 1097 + 307 + 53 * 99 + 4], 5); // Length of 5-tone code 100
     EXPECT_EQ(test::TextAt(file, r + 6704 + 72, 7), "HELLO  ");
     EXPECT_EQ(file[r + 6791 + 13], 17);
@@ -220,6 +220,29 @@ TEST_F(DataFileTest, LegacyFileReadsLikeTheSameRecordBehindABlock) {
     ASSERT_TRUE(LoadLegacyFile(snapshotOnly, folder.Path() / "legacy.dat"));
     EXPECT_EQ(snapshotOnly.Saved.Record, fromModern.Record);
     EXPECT_NE(snapshotOnly.Record, fromModern.Record); // the working image is not touched
+}
+
+TEST_F(DataFileTest, FallbackTemplateGivesTheSettingsOfAnotherBand) {
+    auto image = FilledImage(); // band 48, three channels
+    Save(*image, "modern.dat", "");
+    const Bytes modern = test::ReadFileBytes(folder.Path() / "modern.dat");
+    test::WriteFileBytes(folder.Path() / "Init" / "KTRP70_3.dat", test::Slice(modern, 16, 8615));
+    fs::copy_file(folder.Path() / "modern.fre", folder.Path() / "Init" / "KTRP70_3.fre");
+
+    RadioImage fresh;
+    SetBand(fresh, "Rx(136 - 173.99750 MHz) Tx(136 - 173.99750 MHz)");
+    fresh.BandIndex = 7; // no template of its own
+    DataFileReader reader(user.ctx);
+    ResetImage(fresh, folder.Path(), &reader);
+    EXPECT_EQ(fresh.Record.DecodeTime, 7);
+    EXPECT_EQ(fresh.Record.Book, image->Record.Book);
+    EXPECT_EQ(fresh.BandIndex, 7);
+    EXPECT_EQ(fresh.Record.ChannelCount, 2);
+    EXPECT_EQ(fresh.Channels[0], DefaultChannel(fresh.Limits));
+    EXPECT_TRUE(fresh.IsUntitled);
+    EXPECT_EQ(fresh.CurrentFilePath, "new.dat");
+    EXPECT_TRUE(IsUnchanged(fresh));
+    EXPECT_TRUE(user.ui.shown.empty());
 }
 
 class FailedOpenTest : public DataFileTest {

@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <functional>
 #include <limits>
+#include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "files/modified_check.h"
@@ -110,14 +112,13 @@ Change Bump(Record& (*select)(RadioImage&), Field Record::*field) {
     };
 }
 
-#define RP70_BUMP(select, Record, field)                                                           \
-    NamedChange {                                                                                  \
-#field, Bump(select, &Record::field)                                                       \
-    }
-
-template <std::size_t N> void SetText(FixedText<N>& field, std::string_view text) {
-    WriteFixedText(field, text);
+// Names the change of Bump after the field.
+template <class Record, class Field>
+NamedChange Bumped(const char* what, Record& (*select)(RadioImage&), Field Record::*field) {
+    return {what, Bump(select, field)};
 }
+
+#define RP70_BUMP(select, Record, field) Bumped(#field, select, &Record::field)
 
 // `text` followed by a NUL and spaces, as fields read back from the radio hold it.
 template <std::size_t N> void SetNulEndedText(FixedText<N>& field, std::string_view text) {
@@ -180,9 +181,9 @@ TEST(ModifiedCheckChannels, EveryFieldCounts) {
         RP70_BUMP(select, C, ChannelNumber),
         RP70_BUMP(select, C, InUse),
         RP70_BUMP(select, C, ScanSkip),
-        {"RxFreq", [](RadioImage& i) { SetText(i.Channels[1].RxFreq, "014560000"); }},
-        {"TxOffset", [](RadioImage& i) { SetText(i.Channels[1].TxOffset, "000060000"); }},
-        {"Name", [](RadioImage& i) { SetText(i.Channels[1].Name, "FIVE A"); }},
+        {"RxFreq", [](RadioImage& i) { WriteFixedText(i.Channels[1].RxFreq, "014560000"); }},
+        {"TxOffset", [](RadioImage& i) { WriteFixedText(i.Channels[1].TxOffset, "000060000"); }},
+        {"Name", [](RadioImage& i) { WriteFixedText(i.Channels[1].Name, "FIVE A"); }},
         RP70_BUMP(select, C, StepIndex),
         RP70_BUMP(select, C, TxInhibit),
         RP70_BUMP(select, C, Bandwidth),
@@ -219,7 +220,7 @@ TEST(ModifiedCheckChannels, EveryFieldCounts) {
         RP70_BUMP(select, C, BusyLock),
         RP70_BUMP(select, C, RadioReserved),
         RP70_BUMP(select, C, PttIdDecode),
-        {"PttIdCode", [](RadioImage& i) { SetText(i.Channels[1].PttIdCode, "00001"); }},
+        {"PttIdCode", [](RadioImage& i) { WriteFixedText(i.Channels[1].PttIdCode, "00001"); }},
         {"first slot", [](RadioImage& i) { i.Channels[0].TxPower = 1; }},
         {"last used slot", [](RadioImage& i) { i.Channels[3].TxPower = 1; }},
     });
@@ -235,8 +236,15 @@ TEST(ModifiedCheckChannels, TextsCountAsTheyAreShown) {
          {},
          [](RadioImage& i) { i.Channels[3].Name = EmptyFixedText<7>(); },
          Outcome::Unchanged},
-        {"frequency ended by NUL", [](RadioImage& i) { SetText(i.Channels[0].RxFreq, "1450"); },
+        {"frequency ended by NUL",
+         [](RadioImage& i) { WriteFixedText(i.Channels[0].RxFreq, "1450"); },
          [](RadioImage& i) { SetNulEndedText(i.Channels[0].RxFreq, "1450"); }, Outcome::Unchanged},
+        {"offset ended by NUL", [](RadioImage& i) { WriteFixedText(i.Channels[0].TxOffset, "5"); },
+         [](RadioImage& i) { SetNulEndedText(i.Channels[0].TxOffset, "5"); }, Outcome::Unchanged},
+        {"PTT-ID code ended by NUL",
+         [](RadioImage& i) { WriteFixedText(i.Channels[0].PttIdCode, "123"); },
+         [](RadioImage& i) { SetNulEndedText(i.Channels[0].PttIdCode, "123"); },
+         Outcome::Unchanged},
         {"name with a space before the NUL",
          {},
          [](RadioImage& i) { SetNulEndedText(i.Channels[1].Name, "FIVE "); },
@@ -333,7 +341,8 @@ TEST(ModifiedCheckDtmf, DigitsCountUpToTheLength) {
         {"M4 last significant digit", codes,
          [](RadioImage& i) { Dtmf(i).Codes[3].Digits[4] = 'E'; }, Outcome::Changed},
         {"M4 beyond its length", codes,
-         [](RadioImage& i) { SetText(Dtmf(i).Codes[3].Digits, "12E4F999"); }, Outcome::Unchanged},
+         [](RadioImage& i) { WriteFixedText(Dtmf(i).Codes[3].Digits, "12E4F999"); },
+         Outcome::Unchanged},
         {"M4 last character beyond its length", codes,
          [](RadioImage& i) { Dtmf(i).Codes[3].Digits[23] = '7'; }, Outcome::Unchanged},
         {"M4 ended by NUL", codes,
@@ -352,13 +361,46 @@ TEST(ModifiedCheckDtmf, DigitsCountUpToTheLength) {
          [](RadioImage& i) { Dtmf(i).StunCode.Digits[13] = '0'; }, Outcome::Changed},
         {"empty code",
          {},
-         [](RadioImage& i) { SetText(Dtmf(i).Codes[0].Digits, "999"); },
+         [](RadioImage& i) { WriteFixedText(Dtmf(i).Codes[0].Digits, "999"); },
          Outcome::Unchanged},
         {"empty kill code",
          {},
-         [](RadioImage& i) { SetText(Dtmf(i).KillCode.Digits, "999"); },
+         [](RadioImage& i) { WriteFixedText(Dtmf(i).KillCode.Digits, "999"); },
          Outcome::Unchanged},
     });
+}
+
+TEST(ModifiedCheckDtmf, EveryCodeCountsItsFirstLengthDigitsOnly) {
+    using Digits = std::function<char*(RadioImage&)>;
+    std::vector<std::pair<std::string, Digits>> codes;
+    for (std::size_t m = 0; m < kDTMFCodeCount; ++m) {
+        codes.emplace_back("M" + std::to_string(m + 1),
+                           [m](RadioImage& i) { return Dtmf(i).Codes[m].Digits.data(); });
+    }
+    codes.emplace_back("BotCode", [](RadioImage& i) { return Dtmf(i).BotCode.Digits.data(); });
+    codes.emplace_back("EotCode", [](RadioImage& i) { return Dtmf(i).EotCode.Digits.data(); });
+    codes.emplace_back("KillCode", [](RadioImage& i) { return Dtmf(i).KillCode.Digits.data(); });
+    codes.emplace_back("StunCode", [](RadioImage& i) { return Dtmf(i).StunCode.Digits.data(); });
+
+    const Change threeDigitCodes = [](RadioImage& i) {
+        for (DTMFCode& code : Dtmf(i).Codes) {
+            SetCode(code, "123", 3);
+        }
+        SetCode(Dtmf(i).BotCode, "123", 3);
+        SetCode(Dtmf(i).EotCode, "123", 3);
+        SetCode(Dtmf(i).KillCode, "123", 3);
+        SetCode(Dtmf(i).StunCode, "123", 3);
+    };
+    for (const auto& [name, digits] : codes) {
+        SCOPED_TRACE(name);
+        const Digits at = digits;
+        ExpectOutcomes({
+            {"third digit", threeDigitCodes, [at](RadioImage& i) { at(i)[2] = '4'; },
+             Outcome::Changed},
+            {"fourth character", threeDigitCodes, [at](RadioImage& i) { at(i)[3] = '4'; },
+             Outcome::Unchanged},
+        });
+    }
 }
 
 TEST(ModifiedCheckDtmf, ALengthBeyondTheWidthComparesTheWholeField) {
@@ -390,7 +432,7 @@ TEST(ModifiedCheckDtmf, EveryOtherFieldCounts) {
         RP70_BUMP(select, D, Ani),
         RP70_BUMP(select, D, SendTime),
         RP70_BUMP(select, D, PttId),
-        {"OwnId", [](RadioImage& i) { SetText(Dtmf(i).OwnId, "001"); }},
+        {"OwnId", [](RadioImage& i) { WriteFixedText(Dtmf(i).OwnId, "001"); }},
         RP70_BUMP(select, D, SeparatorCode),
         RP70_BUMP(select, D, GroupCode),
         RP70_BUMP(select, D, DecodeResponse),
@@ -402,7 +444,7 @@ TEST(ModifiedCheckDtmf, EveryOtherFieldCounts) {
         RP70_BUMP(select, D, SideTone),
     });
     ExpectOutcomes(
-        {{"OwnId ended by NUL", [](RadioImage& i) { SetText(Dtmf(i).OwnId, "12"); },
+        {{"OwnId ended by NUL", [](RadioImage& i) { WriteFixedText(Dtmf(i).OwnId, "12"); },
           [](RadioImage& i) { SetNulEndedText(Dtmf(i).OwnId, "12"); }, Outcome::Unchanged}});
 }
 
@@ -428,17 +470,18 @@ TEST(ModifiedCheckTwoTone, EveryValueCounts) {
         {"DecodeDivider2", [](RadioImage& i) { TwoTone(i).Entries[31].DecodeDivider2[1] = 1; }},
         {"DecodeTone1", [](RadioImage& i) { TwoTone(i).Entries[31].DecodeTone1[1] = 1; }},
         {"DecodeTone2", [](RadioImage& i) { TwoTone(i).Entries[0].DecodeTone2[0] = 1; }},
-        {"EntryName", [](RadioImage& i) { SetText(TwoTone(i).Entries[31].EntryName, "X"); }},
+        {"EntryName", [](RadioImage& i) { WriteFixedText(TwoTone(i).Entries[31].EntryName, "X"); }},
     });
 }
 
 TEST(ModifiedCheckTwoTone, NamesCountAsTheyAreShown) {
     ExpectOutcomes({
         {"name ended by NUL",
-         [](RadioImage& i) { SetText(TwoTone(i).Entries[2].EntryName, "FIRE"); },
+         [](RadioImage& i) { WriteFixedText(TwoTone(i).Entries[2].EntryName, "FIRE"); },
          [](RadioImage& i) { SetNulEndedText(TwoTone(i).Entries[2].EntryName, "FIRE"); },
          Outcome::Unchanged},
-        {"empty name as NULs", [](RadioImage& i) { SetText(TwoTone(i).Entries[2].EntryName, ""); },
+        {"empty name as NULs",
+         [](RadioImage& i) { WriteFixedText(TwoTone(i).Entries[2].EntryName, ""); },
          [](RadioImage& i) { TwoTone(i).Entries[2].EntryName.fill('\0'); }, Outcome::Unchanged},
     });
 }
@@ -452,7 +495,7 @@ TEST(ModifiedCheckFiveTone, EveryValueCounts) {
         RP70_BUMP(select, F, Standard),
         RP70_BUMP(select, F, OwnIdLength),
         RP70_BUMP(select, F, ToneLength),
-        {"OwnId", [](RadioImage& i) { SetText(FiveTone(i).OwnId, "12345"); }},
+        {"OwnId", [](RadioImage& i) { WriteFixedText(FiveTone(i).OwnId, "12345"); }},
         RP70_BUMP(select, F, ResetTime),
         RP70_BUMP(select, F, PreSendDelay),
         RP70_BUMP(select, F, PostSendDelay),
@@ -465,20 +508,21 @@ TEST(ModifiedCheckFiveTone, EveryValueCounts) {
         {"info Function", [](RadioImage& i) { FiveTone(i).InfoCodes[7].Function = 3; }},
         {"info Response", [](RadioImage& i) { FiveTone(i).InfoCodes[7].Response = 2; }},
         {"info Length", [](RadioImage& i) { FiveTone(i).InfoCodes[7].Length = 1; }},
-        {"info Name", [](RadioImage& i) { SetText(FiveTone(i).InfoCodes[7].Name, "KILL"); }},
+        {"info Name", [](RadioImage& i) { WriteFixedText(FiveTone(i).InfoCodes[7].Name, "KILL"); }},
         {"begin InUseFlag", [](RadioImage& i) { FiveTone(i).BotCode.InUseFlag = -1; }},
         {"begin Spare", [](RadioImage& i) { FiveTone(i).BotCode.Spare = 1; }},
         {"begin Standard", [](RadioImage& i) { FiveTone(i).BotCode.Standard = 6; }},
         {"begin Length", [](RadioImage& i) { FiveTone(i).BotCode.Length = 1; }},
         {"begin ToneLength", [](RadioImage& i) { FiveTone(i).BotCode.ToneLength = 9; }},
-        {"end Name", [](RadioImage& i) { SetText(FiveTone(i).EotCode.Name, "END"); }},
+        {"end Name", [](RadioImage& i) { WriteFixedText(FiveTone(i).EotCode.Name, "END"); }},
         {"code InUseFlag", [](RadioImage& i) { FiveTone(i).Codes[99].InUseFlag = 0; }},
         {"code Spare", [](RadioImage& i) { FiveTone(i).Codes[99].Spare = 1; }},
         {"code Standard", [](RadioImage& i) { FiveTone(i).Codes[99].Standard = 2; }},
         {"code Length", [](RadioImage& i) { FiveTone(i).Codes[99].Length = 4; }},
         {"code ToneLength", [](RadioImage& i) { FiveTone(i).Codes[99].ToneLength = 3; }},
-        {"code Digits", [](RadioImage& i) { SetText(FiveTone(i).Codes[99].Digits, "1E23"); }},
-        {"code Name", [](RadioImage& i) { SetText(FiveTone(i).Codes[0].Name, "BASE"); }},
+        {"code Digits",
+         [](RadioImage& i) { WriteFixedText(FiveTone(i).Codes[99].Digits, "1E23"); }},
+        {"code Name", [](RadioImage& i) { WriteFixedText(FiveTone(i).Codes[0].Name, "BASE"); }},
     });
 }
 
@@ -488,7 +532,7 @@ TEST(ModifiedCheckFiveTone, CodeDigitsCountAsShown) {
         SetCode(FiveTone(i).BotCode, "1E23", 4);
         SetCode(FiveTone(i).EotCode, "1234567890123456789012345678901234567890", 40);
         SetCode(FiveTone(i).Codes[5], "1E23", 4);
-        SetText(FiveTone(i).OwnId, "12345");
+        WriteFixedText(FiveTone(i).OwnId, "12345");
     };
     ExpectOutcomes({
         {"info code within its length", codes,
@@ -497,12 +541,13 @@ TEST(ModifiedCheckFiveTone, CodeDigitsCountAsShown) {
          [](RadioImage& i) { FiveTone(i).InfoCodes[2].Digits[3] = '4'; }, Outcome::Unchanged},
         {"empty info code",
          {},
-         [](RadioImage& i) { SetText(FiveTone(i).InfoCodes[0].Digits, "99"); },
+         [](RadioImage& i) { WriteFixedText(FiveTone(i).InfoCodes[0].Digits, "99"); },
          Outcome::Unchanged},
         {"begin code within its length", codes,
          [](RadioImage& i) { FiveTone(i).BotCode.Digits[3] = '4'; }, Outcome::Changed},
         {"begin code beyond its length", codes,
-         [](RadioImage& i) { SetText(FiveTone(i).BotCode.Digits, "1E2345"); }, Outcome::Unchanged},
+         [](RadioImage& i) { WriteFixedText(FiveTone(i).BotCode.Digits, "1E2345"); },
+         Outcome::Unchanged},
         {"begin code ended by NUL", codes,
          [](RadioImage& i) { SetNulEndedText(FiveTone(i).BotCode.Digits, "1E23"); },
          Outcome::Unchanged},
@@ -510,12 +555,25 @@ TEST(ModifiedCheckFiveTone, CodeDigitsCountAsShown) {
          [](RadioImage& i) { FiveTone(i).EotCode.Digits[39] = 'A'; }, Outcome::Changed},
         // The code list reads special codes from the whole text and sets the length anew.
         {"code list entry beyond its length", codes,
-         [](RadioImage& i) { SetText(FiveTone(i).Codes[5].Digits, "1E2345"); }, Outcome::Changed},
+         [](RadioImage& i) { WriteFixedText(FiveTone(i).Codes[5].Digits, "1E2345"); },
+         Outcome::Changed},
         {"code list entry ended by NUL", codes,
          [](RadioImage& i) { SetNulEndedText(FiveTone(i).Codes[5].Digits, "1E23"); },
          Outcome::Unchanged},
         {"own ID ended by NUL", codes,
          [](RadioImage& i) { SetNulEndedText(FiveTone(i).OwnId, "12345"); }, Outcome::Unchanged},
+        {"info code name ended by NUL",
+         [](RadioImage& i) { WriteFixedText(FiveTone(i).InfoCodes[4].Name, "KILL"); },
+         [](RadioImage& i) { SetNulEndedText(FiveTone(i).InfoCodes[4].Name, "KILL"); },
+         Outcome::Unchanged},
+        {"end code name ended by NUL",
+         [](RadioImage& i) { WriteFixedText(FiveTone(i).EotCode.Name, "END"); },
+         [](RadioImage& i) { SetNulEndedText(FiveTone(i).EotCode.Name, "END"); },
+         Outcome::Unchanged},
+        {"code list name ended by NUL",
+         [](RadioImage& i) { WriteFixedText(FiveTone(i).Codes[42].Name, "BASE"); },
+         [](RadioImage& i) { SetNulEndedText(FiveTone(i).Codes[42].Name, "BASE"); },
+         Outcome::Unchanged},
     });
 }
 
@@ -565,16 +623,18 @@ TEST(ModifiedCheckOptions, EveryValueCounts) {
         RP70_BUMP(select, O, Reserved),
         {"first key", [](RadioImage& i) { Options(i).KeyFunctions[0] = 255; }},
         {"last key", [](RadioImage& i) { Options(i).KeyFunctions[11] = 255; }},
-        {"WelcomeText", [](RadioImage& i) { SetText(Options(i).WelcomeText, "Hello"); }},
+        {"WelcomeText", [](RadioImage& i) { WriteFixedText(Options(i).WelcomeText, "Hello"); }},
         RP70_BUMP(select, O, PowerOnPasswordEnable),
-        {"PowerOnPassword", [](RadioImage& i) { SetText(Options(i).PowerOnPassword, "1234"); }},
+        {"PowerOnPassword",
+         [](RadioImage& i) { WriteFixedText(Options(i).PowerOnPassword, "1234"); }},
     });
     ExpectOutcomes({
         {"empty password as spaces",
          {},
-         [](RadioImage& i) { SetText(Options(i).PowerOnPassword, ""); },
+         [](RadioImage& i) { WriteFixedText(Options(i).PowerOnPassword, ""); },
          Outcome::Unchanged},
-        {"power-on text ended by NUL", [](RadioImage& i) { SetText(Options(i).WelcomeText, "Hi"); },
+        {"power-on text ended by NUL",
+         [](RadioImage& i) { WriteFixedText(Options(i).WelcomeText, "Hi"); },
          [](RadioImage& i) { SetNulEndedText(Options(i).WelcomeText, "Hi"); }, Outcome::Unchanged},
     });
 }
@@ -605,15 +665,15 @@ TEST(ModifiedCheckBook, EveryEntryCounts) {
     ExpectEachSeen({
         {"first BookIndex", [](RadioImage& i) { i.Record.Book[0].BookIndex = 5; }},
         {"last BookIndex", [](RadioImage& i) { i.Record.Book[127].BookIndex = 0; }},
-        {"BookId", [](RadioImage& i) { SetText(i.Record.Book[127].BookId, "12345"); }},
-        {"BookName", [](RadioImage& i) { SetText(i.Record.Book[64].BookName, "ANNA"); }},
+        {"BookId", [](RadioImage& i) { WriteFixedText(i.Record.Book[127].BookId, "12345"); }},
+        {"BookName", [](RadioImage& i) { WriteFixedText(i.Record.Book[64].BookName, "ANNA"); }},
     });
     ExpectOutcomes({
         {"empty name as spaces",
          {},
-         [](RadioImage& i) { SetText(i.Record.Book[3].BookName, ""); },
+         [](RadioImage& i) { WriteFixedText(i.Record.Book[3].BookName, ""); },
          Outcome::Unchanged},
-        {"ID ended by NUL", [](RadioImage& i) { SetText(i.Record.Book[3].BookId, "12"); },
+        {"ID ended by NUL", [](RadioImage& i) { WriteFixedText(i.Record.Book[3].BookId, "12"); },
          [](RadioImage& i) { SetNulEndedText(i.Record.Book[3].BookId, "12"); }, Outcome::Unchanged},
     });
 }

@@ -1,5 +1,5 @@
-#include "shell/ini_file.h"
 #include "files/file_io.h"
+#include "shell/ini_file.h"
 
 #include <gtest/gtest.h>
 

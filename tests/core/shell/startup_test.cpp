@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <vector>
 
+#include "factory/factory_mode.h"
+#include "files/data_file.h"
 #include "shell/ini_file.h"
 #include "shell/program_folder.h"
 #include "shell/startup.h"
 #include "support/file_contents.h"
+#include "support/recording_interaction.h"
 #include "support/temp_folder.h"
 
 namespace rp70 {
@@ -105,6 +108,40 @@ TEST_F(StartUpTest, LanguageFilesOfTheProgramFolderComeFirst) {
     EXPECT_EQ(state.Texts.Current(), Language::Chinese);
     EXPECT_EQ(state.Texts.Builtin(BuiltinText::FileError), "文件错误。");
     EXPECT_NE(state.Texts.GetText(101), "Accept");
+}
+
+TEST_F(StartUpTest, FactoryModeFollowsTheMarkerFile) {
+    Start();
+    EXPECT_FALSE(image.Factory.FactoryMode);
+    test::WriteFileText(MarkerFilePath(folder.Path()), std::string(kFactoryMarker) + "   ");
+    Start();
+    EXPECT_TRUE(image.Factory.FactoryMode);
+}
+
+TEST_F(StartUpTest, NewImageComesFromTheInitTemplate) {
+    test::RecordingInteraction ui;
+    const auto start = [&] {
+        return StartUp({folder.Path(), RP70_LANG_DIR, std::nullopt, &ui}, image);
+    };
+    ProgramState state = start();
+    UserContext ctx{ui, state.Texts};
+    image.Record.DecodeTime = 6;
+    image.CurrentFilePath = TemplatePath(folder.Path(), "KTRP70", 3).string();
+    ui.passwords.push_back("PIN");
+    ASSERT_TRUE(SaveDataFile(ctx, image));
+
+    // The template is protected: its password is asked for at start-up.
+    ui.passwords.push_back("PIN");
+    state = start();
+    EXPECT_EQ(image.Record.DecodeTime, 6);
+    EXPECT_FALSE(image.IsUntitled);
+    EXPECT_EQ(image.CurrentFilePath, TemplatePath(folder.Path(), "KTRP70", 3).string());
+
+    // Cancelled: the defaults of a new image.
+    state = start();
+    EXPECT_EQ(image.Record.DecodeTime, 2);
+    EXPECT_TRUE(image.IsUntitled);
+    EXPECT_TRUE(ui.shown.empty());
 }
 
 } // namespace
