@@ -154,14 +154,15 @@ int RunShow(const QStringList& arguments) {
         header.push_back(OnOneLine(text));
     }
     rows.push_back(header);
-    for (int number = 1; number <= kChannelRows; ++number) {
-        const ChannelRowTexts cells = RenderChannelNumber(image, number, program.Ctx);
+    const std::vector<ChannelRowTexts> table = RenderChannelTable(image, program.Ctx);
+    for (std::size_t index = 0; index < table.size(); ++index) {
+        const ChannelRowTexts& cells = table[index];
         const bool blank =
             std::all_of(cells.begin(), cells.end(), [](const std::string& t) { return t.empty(); });
         if (blank && parser.isSet(used)) {
             continue;
         }
-        std::vector<std::string> row{RowLabel(number)};
+        std::vector<std::string> row{RowLabel(static_cast<int>(index) + 1)};
         row.insert(row.end(), cells.begin(), cells.end());
         rows.push_back(row);
     }
