@@ -1,8 +1,5 @@
 #include "shell/feature_flags.h"
 
-#include <array>
-#include <fstream>
-#include <string_view>
 #include <vector>
 
 #include "files/file_io.h"
@@ -11,19 +8,11 @@
 namespace rp70 {
 
 FeatureFlags ReadFeatureFlags(const std::filesystem::path& featureFile) {
-    std::array<std::uint8_t, kFeatureRecordSize> record{};
-    {
-        std::ifstream in(featureFile, std::ios::binary);
-        if (!in) {
-            return {};
-        }
-        in.read(reinterpret_cast<char*>(record.data()),
-                static_cast<std::streamsize>(record.size()));
-        if (in.gcount() != static_cast<std::streamsize>(record.size())) {
-            return {};
-        }
+    const auto record = ReadFileBytes(featureFile, kFeatureRecordSize);
+    if (!record || record->size() != kFeatureRecordSize) {
+        return {};
     }
-    ByteReader reader(record);
+    ByteReader reader(*record);
     FeatureFlags flags;
     flags.HasFiveTone = reader.I16() != 0;
     flags.HasTwoTone = reader.I16() != 0;
@@ -39,8 +28,7 @@ bool WriteFeatureFlags(const std::filesystem::path& featureFile, const FeatureFl
     writer.I16(flags.HasTwoTone ? 1 : 0);
     writer.I16(flags.HasDTMF ? 1 : 0);
     writer.I16(flags.HasFeature4 ? 1 : 0);
-    return ReplaceFileContents(
-        featureFile, std::string_view(reinterpret_cast<const char*>(record.data()), record.size()));
+    return ReplaceFileContents(featureFile, AsBytes(record));
 }
 
 void MergeFeatureByte(FeatureFlags& flags, std::uint8_t featureByte) {
