@@ -1,6 +1,7 @@
 #pragma once
 // Whole files as text or bytes, for tests that prepare or inspect files.
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -40,6 +41,16 @@ inline std::string ReadFileText(const std::filesystem::path& file) {
 inline std::vector<std::uint8_t> ReadFileBytes(const std::filesystem::path& file) {
     const std::string text = ReadFileText(file);
     return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+/// The names of the entries in `folder`, sorted.
+inline std::vector<std::filesystem::path> NamesIn(const std::filesystem::path& folder) {
+    std::vector<std::filesystem::path> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 } // namespace rp70::test

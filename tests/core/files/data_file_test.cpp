@@ -340,13 +340,9 @@ protected:
         EXPECT_EQ(user.ui.Texts(), (std::vector<std::string>{"file error."}));
         EXPECT_FALSE(IsUnchanged(*image));
         EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.fre"), oldChannels);
-        std::vector<fs::path> leftovers;
-        for (const auto& entry : fs::directory_iterator(folder.Path())) {
-            if (entry.path().filename().string().starts_with(".")) {
-                leftovers.push_back(entry.path());
-            }
+        for (const fs::path& name : test::NamesIn(folder.Path())) {
+            EXPECT_FALSE(name.string().starts_with(".")) << "temporary file left behind";
         }
-        EXPECT_TRUE(leftovers.empty()) << "temporary files left behind";
     }
 
     std::unique_ptr<RadioImage> image;

@@ -14,15 +14,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> NamesIn(const fs::path& folder) {
-    std::vector<fs::path> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 TEST(ReadFileBytes, ReadsAtMostTheLimit) {
     test::TempFolder folder;
     test::WriteFileText(folder.Path() / "f", "abcdef");
@@ -42,10 +33,10 @@ TEST(StagedFile, NothingChangesBeforeTheCommit) {
         StagedFile staged;
         ASSERT_TRUE(staged.Stage(target, "new"));
         EXPECT_EQ(test::ReadFileText(target), "old");
-        EXPECT_EQ(NamesIn(folder.Path()).size(), 2U); // the temporary file beside it
+        EXPECT_EQ(test::NamesIn(folder.Path()).size(), 2U); // the temporary file beside it
     }
     // Not committed: the temporary file is gone, the old content stays.
-    EXPECT_EQ(NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
+    EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
     EXPECT_EQ(test::ReadFileText(target), "old");
 
     StagedFile staged;
@@ -53,7 +44,7 @@ TEST(StagedFile, NothingChangesBeforeTheCommit) {
     ASSERT_TRUE(staged.Commit());
     EXPECT_EQ(test::ReadFileText(target), "new");
     EXPECT_FALSE(staged.Commit()); // nothing staged any more
-    EXPECT_EQ(NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
+    EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
 }
 
 TEST(StagedFile, AFolderInTheTargetsPlaceIsRefusedWhenStaging) {
@@ -61,7 +52,7 @@ TEST(StagedFile, AFolderInTheTargetsPlaceIsRefusedWhenStaging) {
     fs::create_directories(folder.Path() / "a.dat" / "inside");
     StagedFile staged;
     EXPECT_FALSE(staged.Stage(folder.Path() / "a.dat", "new"));
-    EXPECT_EQ(NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
+    EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
 }
 
 TEST(StagedFile, KeepsThePermissionsOfTheReplacedFile) {

@@ -20,16 +20,6 @@ using test::ReadFileText;
 using test::TempFolder;
 using test::WriteFileText;
 
-// The names of the entries in `folder`, sorted.
-std::vector<fs::path> NamesIn(const fs::path& folder) {
-    std::vector<fs::path> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename());
-    }
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
 std::string Repeat(std::string_view piece, std::size_t count) {
     std::string text;
     for (std::size_t i = 0; i < count; ++i) {
@@ -201,7 +191,7 @@ TEST(IniFileWrite, CreatesTheFileAndItsFolders) {
     ASSERT_TRUE(WriteProfileString(file, "language", "IsFirstRun", "0"));
     EXPECT_EQ(ReadFileText(file), "[language]\nIsFirstRun=0\n");
     // Only the file itself is left in its folder: the temporary file was renamed.
-    EXPECT_EQ(NamesIn(file.parent_path()), std::vector<fs::path>{"mysetup.ini"});
+    EXPECT_EQ(test::NamesIn(file.parent_path()), std::vector<fs::path>{"mysetup.ini"});
 }
 
 TEST(IniFileWrite, KeepsByteOrderMarkAndCrLfLineEnds) {
@@ -250,7 +240,7 @@ TEST(IniFileWrite, FailedWriteLeavesNoTemporaryFileBehind) {
     WriteFileText(folder.Path() / "plain", "x");
     EXPECT_FALSE(WriteProfileString(folder.Path() / "plain" / "a.ini", "s", "k", "v"));
 
-    EXPECT_EQ(NamesIn(folder.Path()), (std::vector<fs::path>{"plain", "taken.ini"}));
+    EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"plain", "taken.ini"}));
     EXPECT_TRUE(fs::is_empty(target));
     EXPECT_EQ(ReadFileText(folder.Path() / "plain"), "x");
 }
