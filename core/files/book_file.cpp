@@ -2,17 +2,10 @@
 
 #include <string>
 
+#include "files/file_error.h"
 #include "files/file_io.h"
 
 namespace rp70 {
-namespace {
-
-void ShowFileError(UserContext& ctx) {
-    ctx.Ui.Show({std::string(ctx.Texts.Builtin(BuiltinText::FileError)), "",
-                 MessageIcon::Exclamation, MessageButtons::Ok});
-}
-
-} // namespace
 
 std::vector<std::uint8_t> EncodeBookFile(const Book& book) {
     std::vector<std::uint8_t> bytes;

@@ -4,6 +4,7 @@
 #include <span>
 
 #include "factory/test_data_file.h"
+#include "files/file_error.h"
 #include "files/file_io.h"
 #include "model/bands.h"
 
@@ -13,11 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kChannelFileEnding = "fre";
-
-void ShowFileError(UserContext& ctx) {
-    ctx.Ui.Show({std::string(ctx.Texts.Builtin(BuiltinText::FileError)), "",
-                 MessageIcon::Exclamation, MessageButtons::Ok});
-}
 
 std::optional<ImageRecord> DecodeImageRecord(std::span<const std::uint8_t> bytes) {
     ImageRecord record;
