@@ -32,6 +32,16 @@ std::string OnOneLine(std::string text) {
     return line;
 }
 
+/// `text` with control characters (possible in damaged files) shown as "?".
+std::string Printable(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    return text;
+}
+
 void PrintTable(const std::vector<std::vector<std::string>>& rows) {
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
@@ -88,16 +98,15 @@ int RunNew(const QStringList& arguments) {
     CliProgram program;
     RadioImage& image = *program.Image;
     if (bandCode && *bandCode != image.BandIndex) {
-        SetBand(image, BandCaption(*bandCode));
-        image.BandIndex = *bandCode;
+        SetBandCode(image, *bandCode);
         DataFileReader reader(program.Ctx);
         ResetImage(image, program.State.Folder, &reader);
     }
     const std::string path = parser.value(output).toStdString();
     program.Terminal.SetSubject(path);
-    if (filePassword) {
-        program.Terminal.SetFilePassword(filePassword);
-    }
+    // The password of the new file comes from --password only; no prompt at the save.
+    program.Terminal.SetFilePassword(filePassword);
+    program.Terminal.AllowPasswordPrompt(false);
     image.CurrentFilePath = path;
     return SaveDataFile(program.Ctx, image) ? 0 : kExitFailure;
 }
@@ -129,7 +138,6 @@ int RunShow(const QStringList& arguments) {
     RadioImage& image = *program.Image;
     program.Terminal.SetSubject(path);
     program.Terminal.SetFilePassword(filePassword);
-    program.Terminal.AllowPasswordPrompt(true);
     const int messagesBefore = program.Terminal.MessageCount();
     switch (LoadDataFile(program.Ctx, image, path)) {
     case LoadResult::Loaded:
@@ -163,7 +171,9 @@ int RunShow(const QStringList& arguments) {
             continue;
         }
         std::vector<std::string> row{RowLabel(static_cast<int>(index) + 1)};
-        row.insert(row.end(), cells.begin(), cells.end());
+        for (const std::string& cell : cells) {
+            row.push_back(Printable(cell));
+        }
         rows.push_back(row);
     }
     PrintTable(rows);

@@ -19,8 +19,8 @@ public:
     std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
 
     /// The password given with --password answers the first prompt; later prompts (after a
-    /// wrong password) are asked at the terminal when prompting is allowed and one is attached,
-    /// otherwise cancelled.
+    /// wrong password, or without --password) are asked at the terminal when prompting is
+    /// allowed (the default) and one is attached, otherwise cancelled.
     std::optional<std::string> AskFilePassword(std::string_view current) override;
 
     void SetFilePassword(std::optional<std::string> password) { password_ = std::move(password); }
@@ -34,7 +34,7 @@ public:
 
 private:
     std::optional<std::string> password_;
-    bool promptAllowed_ = false;
+    bool promptAllowed_ = true;
     std::string subject_;
     int messages_ = 0;
 };

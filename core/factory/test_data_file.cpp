@@ -48,6 +48,7 @@ bool SaveTestDataFile(const std::filesystem::path& file, const TestValues& value
 }
 
 std::optional<std::string> TestDataPathFor(std::string_view dataPath) {
+    constexpr std::string_view kEnding = ".ted";
     // Walk back over the last four characters, a character being a UTF-8 lead byte with its
     // continuation bytes.
     std::size_t end = dataPath.size();
@@ -62,7 +63,11 @@ std::optional<std::string> TestDataPathFor(std::string_view dataPath) {
     if (characters < 4) {
         return std::nullopt;
     }
-    return std::string(dataPath.substr(0, end)) + ".ted";
+    const std::size_t nameStart = dataPath.find_last_of('/') + 1; // 0 without a folder
+    if (end <= nameStart || dataPath.ends_with(kEnding)) {
+        return std::string(dataPath) + std::string(kEnding);
+    }
+    return std::string(dataPath.substr(0, end)) + std::string(kEnding);
 }
 
 bool LoadTestDataFor(FactoryTest& factory, std::string_view dataPath) {

@@ -34,7 +34,9 @@ bool SaveTestDataFile(const std::filesystem::path& file, const TestValues& value
 
 /// The test data file that belongs to the data file `dataPath`: its last four characters
 /// replaced by ".ted" ("radio.dat" gives "radio.ted"); nullopt when it has 3 characters or
-/// fewer. Characters are counted as UTF-8 code points.
+/// fewer. Characters are counted as UTF-8 code points. A file name of four characters or
+/// fewer, or one that already ends in ".ted", gets ".ted" appended instead, so the test data
+/// file is never the data file itself nor a file of another folder.
 std::optional<std::string> TestDataPathFor(std::string_view dataPath);
 
 /// Loads the test data file of `dataPath` into SavedTestValues (and LastTestDataPath). Returns

@@ -139,7 +139,8 @@ bool DecodeChannelFile(const std::vector<std::uint8_t>& bytes, int count, Channe
     return true;
 }
 
-LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path) {
+LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path,
+                        FailureMessage failureMessage) {
     const auto bytes = ReadFileBytes(path, kDataFileSize);
     const auto contents = bytes ? DecodeDataFile(*bytes) : std::nullopt;
     const std::string passwordBefore = image.FilePassword;
@@ -152,7 +153,9 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
                  : std::nullopt;
     if (!channels) {
         image.FilePassword = passwordBefore;
-        ShowFileError(ctx);
+        if (failureMessage == FailureMessage::Show) {
+            ShowFileError(ctx);
+        }
         return LoadResult::Failed;
     }
 
@@ -219,7 +222,8 @@ bool LoadLegacyFile(RadioImage& image, const fs::path& path) {
 }
 
 bool DataFileReader::LoadDataFile(RadioImage& image, const fs::path& path) {
-    return rp70::LoadDataFile(ctx_, image, path.string()) == LoadResult::Loaded;
+    return rp70::LoadDataFile(ctx_, image, path.string(), FailureMessage::Silent) ==
+           LoadResult::Loaded;
 }
 
 bool DataFileReader::LoadLegacyFile(RadioImage& image, const fs::path& path) {

@@ -54,17 +54,22 @@ enum class LoadResult {
     Failed,    ///< "file error." was shown; nothing changed
 };
 
+/// Whether a failed open shows "file error.": a file the person chose does, a template does not.
+enum class FailureMessage { Show, Silent };
+
 /// Opens a data file with its channel file (and in the factory test mode its test data file)
 /// into the snapshot and the working image, asking for the file's password when it has one
-/// that differs from the current file password. Any failure shows "file error." and leaves the
-/// image, its snapshot, file name and file password exactly as they were.
-LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path);
+/// that differs from the current file password. Any failure shows "file error." (unless
+/// silenced) and leaves the image, its snapshot, file name and file password as they were.
+LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path,
+                        FailureMessage failureMessage = FailureMessage::Show);
 
 /// Saves the image to `CurrentFilePath` after offering the file password dialog. The data file,
 /// the channel file (exactly `ChannelCount` records) and in the factory test mode the test data
-/// file are written to temporary files and renamed into place together; the snapshot is taken
-/// only when all of them are in place. Returns false after showing "file error."; the old files
-/// are then untouched and the image still counts as modified.
+/// file are all written to temporary files first and only then renamed into place, each
+/// replaced whole or not at all; the snapshot is taken only when all of them are in place.
+/// Returns false after showing "file error."; the image then still counts as modified, and a
+/// failure while writing leaves the old files untouched.
 bool SaveDataFile(UserContext& ctx, RadioImage& image);
 
 /// Reads a data file in the legacy form (no password block) and its channel file into the
@@ -72,7 +77,8 @@ bool SaveDataFile(UserContext& ctx, RadioImage& image);
 /// channel file leaves the snapshot's channel slots as they were.
 bool LoadLegacyFile(RadioImage& image, const std::filesystem::path& path);
 
-/// The data files as the radio image's templates see them.
+/// The data files as the radio image's templates see them: a template is opened like a chosen
+/// file, password prompt included, but one that cannot be read quietly leaves the defaults.
 class DataFileReader : public DataFileLoader {
 public:
     explicit DataFileReader(UserContext& ctx) : ctx_(ctx) {}

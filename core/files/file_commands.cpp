@@ -48,7 +48,7 @@ bool CmdOpen(FileSession& session) {
             CmdSave(session);
         }
     }
-    const auto path = session.Ctx.Ui.ChooseOpenFile({"", DataFileFilter(session.Ctx.Texts), ""});
+    const auto path = session.Ctx.Ui.ChooseOpenFile({DataFileFilter(session.Ctx.Texts), ""});
     if (!path) {
         return false;
     }
@@ -70,7 +70,7 @@ bool CmdSave(FileSession& session) {
 
 bool CmdSaveAs(FileSession& session) {
     const auto path = session.Ctx.Ui.ChooseSaveFile(
-        {"", DataFileFilter(session.Ctx.Texts), session.Image.CurrentFilePath});
+        {DataFileFilter(session.Ctx.Texts), session.Image.CurrentFilePath});
     if (!path) {
         return false;
     }

@@ -85,23 +85,6 @@ StagedFile::~StagedFile() {
     Discard();
 }
 
-StagedFile::StagedFile(StagedFile&& other) noexcept
-    : target_(std::move(other.target_)), temporary_(std::move(other.temporary_)) {
-    other.target_.clear();
-    other.temporary_.clear();
-}
-
-StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
-    if (this != &other) {
-        Discard();
-        target_ = std::move(other.target_);
-        temporary_ = std::move(other.temporary_);
-        other.target_.clear();
-        other.temporary_.clear();
-    }
-    return *this;
-}
-
 bool StagedFile::Stage(const fs::path& file, std::string_view bytes) {
     Discard();
     try {

@@ -17,14 +17,14 @@ std::optional<std::vector<std::uint8_t>> ReadFileBytes(const std::filesystem::pa
                                                        std::size_t maxBytes);
 
 /// A new content for one file, written to a temporary file beside it and put in place only by
-/// Commit. Several files can be staged first and committed together, so that a failure in any
-/// of them leaves every target as it was. A staged file that is not committed is removed.
+/// Commit, which renames it over the target: the target is replaced whole or not at all.
+/// Several files can be staged first and committed one after the other, so that a failure
+/// while writing any of them leaves every target as it was. A staged file that is not
+/// committed is removed.
 class StagedFile {
 public:
     StagedFile() = default;
     ~StagedFile();
-    StagedFile(StagedFile&& other) noexcept;
-    StagedFile& operator=(StagedFile&& other) noexcept;
     StagedFile(const StagedFile&) = delete;
     StagedFile& operator=(const StagedFile&) = delete;
 

@@ -41,6 +41,12 @@ void SetBand(RadioImage& image, std::string_view bandText) {
     image.Limits = DeriveBandLimits(image.BandText, image.BandIndex);
 }
 
+void SetBandCode(RadioImage& image, std::int16_t code) {
+    image.BandIndex = code;
+    image.BandText = std::string(BandCaption(code));
+    image.Limits = DeriveBandLimits(image.BandText, code);
+}
+
 void TakeSnapshot(RadioImage& image) {
     image.Record.BandIndex = image.BandIndex;
     image.Saved.Record = image.Record;
@@ -55,9 +61,7 @@ void RestoreSnapshot(RadioImage& image) {
     image.Record = image.Saved.Record;
     // A damaged file may carry any count; the table never holds more than its slots.
     image.Record.ChannelCount = static_cast<std::int16_t>(BoundedCount(image.Record.ChannelCount));
-    image.BandIndex = image.Record.BandIndex;
-    image.BandText = std::string(BandCaption(image.BandIndex));
-    image.Limits = DeriveBandLimits(image.BandText, image.BandIndex);
+    SetBandCode(image, image.Record.BandIndex);
     std::copy_n(image.Saved.Channels.begin(), image.UsedChannelCount(), image.Channels.begin());
     if (image.Factory.FactoryMode) {
         image.Factory.TestValues = image.Factory.SavedTestValues;
@@ -104,13 +108,10 @@ void ResetImage(RadioImage& image, const std::filesystem::path& programFolder,
         const auto own = TemplatePath(programFolder, TextOf(image.ModelName), image.BandIndex);
         std::error_code error;
         if (std::filesystem::is_regular_file(own, error)) {
-            image.CurrentFilePath = own.string();
             if (loader->LoadDataFile(image, own)) {
                 return;
             }
             // The template could not be opened: keep the defaults of a new image.
-            image.CurrentFilePath = "new.dat";
-            image.IsUntitled = true;
         } else if (loader->LoadLegacyFile(image, programFolder / "Init" / kFallbackTemplate)) {
             // The fallback template gives settings only; the channels stay the new image's.
             image.Saved.Record.BandIndex = image.BandIndex;

@@ -81,6 +81,10 @@ public:
 /// Stores `bandText`, takes its band code from the band table and derives the limits.
 void SetBand(RadioImage& image, std::string_view bandText);
 
+/// Takes band code `code` with the band table's caption for it and derives the limits; unlike
+/// SetBand it keeps codes that share a caption with another code (7 stays 7).
+void SetBandCode(RadioImage& image, std::int16_t code);
+
 /// Copies the working record (with the identity's band code) and the used
 /// channel slots into the snapshot; in the factory test mode also the test values.
 void TakeSnapshot(RadioImage& image);
@@ -98,8 +102,9 @@ ChannelRecord DefaultChannel(const BandLimits& limits);
 class DataFileLoader {
 public:
     virtual ~DataFileLoader() = default;
-    /// Opens `path` exactly as a data file the person chose (password prompt
-    /// included). Returns false when nothing was loaded.
+    /// Opens `path` as a data file the person chose (password prompt included),
+    /// making it the current file. Returns false, without a message, when nothing
+    /// was loaded.
     virtual bool LoadDataFile(RadioImage& image, const std::filesystem::path& path) = 0;
     /// Reads a data file without password block, with its channel file, into
     /// the snapshot. Returns false when it could not be read; the snapshot may

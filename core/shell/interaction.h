@@ -25,7 +25,6 @@ struct Message {
 
 /// An open-file or save-file dialog.
 struct FileChoice {
-    std::string Title;        ///< empty: the dialog's own title
     std::string Filter;       ///< name and pattern as file dialogs show them: "Data File (*.dat)"
     std::string ProposedPath; ///< the name or folder the dialog starts with; may be empty
 };

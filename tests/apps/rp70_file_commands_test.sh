@@ -57,5 +57,12 @@ cp "$work/a.fre" "$work/locked.fre"
 expect 1 "$rp70" new -o "$work/locked.dat"
 cmp -s "$work/a.fre" "$work/locked.fre" || fail "a failed save replaced the channel file"
 
+# A test data file is never written over the data file (factory test mode).
+printf 'QZMV74_8132_Service_UnitCheckSet' >"$RP70_HOME/TestData.ini"
+expect 0 "$rp70" new -o "$work/x.ted"
+[ "$(wc -c <"$work/x.ted")" -eq 8631 ] || fail "the data file x.ted was replaced by its test data"
+[ "$(wc -c <"$work/x.ted.ted")" -eq 64 ] || fail "test data file beside x.ted"
+rm "$RP70_HOME/TestData.ini"
+
 [ "$failures" -eq 0 ] && echo "all passed"
 exit "$failures"

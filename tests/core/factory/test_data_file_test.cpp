@@ -139,8 +139,15 @@ TEST(TestDataPathForTest, ReplacesTheLastFourCharactersByTed) {
     EXPECT_EQ(TestDataPathFor("radio.dat"), "radio.ted");
     EXPECT_EQ(TestDataPathFor("/home/op/new.dat"), "/home/op/new.ted");
     EXPECT_EQ(TestDataPathFor("C:\\Data\\RADIO.DAT"), "C:\\Data\\RADIO.ted");
-    EXPECT_EQ(TestDataPathFor("data"), ".ted");
     EXPECT_EQ(TestDataPathFor("radio.da"), "radi.ted"); // not an extension, still four characters
+}
+
+TEST(TestDataPathForTest, NeverTheDataFileNorAnotherFolder) {
+    EXPECT_EQ(TestDataPathFor("x.ted"), "x.ted.ted");
+    EXPECT_EQ(TestDataPathFor("/home/op/x.ted"), "/home/op/x.ted.ted");
+    EXPECT_EQ(TestDataPathFor("sub/ab"), "sub/ab.ted");
+    EXPECT_EQ(TestDataPathFor("/home/op/data"), "/home/op/data.ted");
+    EXPECT_EQ(TestDataPathFor("data"), "data.ted");
 }
 
 TEST(TestDataPathForTest, ThreeCharactersOrFewerGiveNoPath) {

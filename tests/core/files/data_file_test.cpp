@@ -368,6 +368,17 @@ TEST_F(FailedSaveTest, DataFileCannotBeReplaced) {
     ExpectFailedSaveLeavesEverythingAlone();
 }
 
+TEST_F(FailedSaveTest, ChannelFileCannotBeReplaced) {
+    // The data file could be written, but it must not be replaced alone.
+    fs::remove(folder.Path() / "radio.fre");
+    fs::create_directories(folder.Path() / "radio.fre" / "inside");
+    user.ui.passwords.push_back(std::nullopt);
+    EXPECT_FALSE(SaveDataFile(user.ctx, *image));
+    EXPECT_EQ(user.ui.Texts(), (std::vector<std::string>{"file error."}));
+    EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.dat"), oldData);
+    EXPECT_FALSE(IsUnchanged(*image));
+}
+
 TEST_F(FailedSaveTest, FolderCannotBeCreated) {
     test::WriteFileText(folder.Path() / "plain", "x");
     image->CurrentFilePath = (folder.Path() / "plain" / "radio.dat").string();

@@ -94,6 +94,7 @@ TEST_F(FileCommandsTest, OpenOfAModifiedImageOffersToSave) {
     EXPECT_FALSE(CmdOpen(session));
     EXPECT_EQ(user.ui.Texts(), (std::vector<std::string>{"File has been modify,save it now?"}));
     EXPECT_EQ(user.ui.shown[0].Buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(user.ui.shown[0].Icon, MessageIcon::Warning);
     EXPECT_TRUE(user.ui.fileChoices.empty());
 
     Forget();
@@ -127,6 +128,8 @@ TEST_F(FileCommandsTest, NewAsksBeforeClearing) {
     EXPECT_EQ(user.ui.shown[0].Buttons, MessageButtons::YesNoCancel);
     EXPECT_EQ(user.ui.shown[1].Text, "All data will be cleared.");
     EXPECT_EQ(user.ui.shown[1].Buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(user.ui.shown[0].Icon, MessageIcon::Warning);
+    EXPECT_EQ(user.ui.shown[1].Icon, MessageIcon::Warning);
     EXPECT_EQ(image->Record.DecodeTime, 9);
 
     Forget();

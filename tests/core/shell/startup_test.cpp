@@ -141,6 +141,12 @@ TEST_F(StartUpTest, NewImageComesFromTheInitTemplate) {
     state = start();
     EXPECT_EQ(image.Record.DecodeTime, 2);
     EXPECT_TRUE(image.IsUntitled);
+
+    // Damaged: the defaults again, without a message.
+    test::WriteFileText(TemplatePath(folder.Path(), "KTRP70", 3), "not a data file");
+    state = start();
+    EXPECT_EQ(image.Record.DecodeTime, 2);
+    EXPECT_EQ(image.CurrentFilePath, "new.dat");
     EXPECT_TRUE(ui.shown.empty());
 }
 
