@@ -174,7 +174,8 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
 
 bool SaveDataFile(UserContext& ctx, RadioImage& image) {
     if (const auto entered = ctx.Ui.AskFilePassword(image.FilePassword)) {
-        image.FilePassword = TextOf(*entered);
+        // The block holds ten characters; the password kept is the one the file will hold.
+        image.FilePassword = TextOf(TextOf(*entered).substr(0, kMaxFilePasswordLength));
     }
     ImageRecord record = image.Record;
     record.BandIndex = image.BandIndex;

@@ -189,6 +189,17 @@ TEST_F(PasswordTest, AnUnprotectedFileKeepsTheCurrentPassword) {
     EXPECT_EQ(other.FilePassword, "KEEPME");
 }
 
+TEST_F(PasswordTest, ALongerPasswordIsKeptAsTheFileHoldsIt) {
+    other.CurrentFilePath = PathOf("long.dat");
+    user.ui.passwords = {"ABCDEFGHI K12"};
+    ASSERT_TRUE(SaveDataFile(user.ctx, other));
+    EXPECT_EQ(other.FilePassword, "ABCDEFGHI");
+    RadioImage again;
+    again.FilePassword = "ABCDEFGHI";
+    EXPECT_EQ(LoadDataFile(user.ctx, again, PathOf("long.dat")), LoadResult::Loaded);
+    EXPECT_EQ(user.ui.passwordPrompts.size(), 1U); // the save's only
+}
+
 TEST_F(PasswordTest, CancelInTheSaveDialogKeepsThePreviousPassword) {
     other.FilePassword = "OLD";
     other.CurrentFilePath = PathOf("kept.dat");
