@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "files/modified_check.h"
@@ -362,11 +363,33 @@ protected:
 };
 
 TEST_F(FailedSaveTest, ReadOnlyFolder) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "folder permissions do not stop the super-user";
-    }
     fs::permissions(folder.Path(), fs::perms::owner_write, fs::perm_options::remove);
-    ExpectFailedSaveLeavesEverythingAlone();
+    if (::geteuid() != 0) {
+        ExpectFailedSaveLeavesEverythingAlone();
+    } else {
+        // Folder permissions do not stop the super-user: save as an ordinary user in a child
+        // process, which reports through its exit status whether the save failed as it must.
+        const pid_t child = ::fork();
+        ASSERT_NE(child, -1);
+        if (child == 0) {
+            constexpr uid_t kNobody = 65534;
+            if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+                ::_exit(2);
+            }
+            user.ui.passwords.push_back(std::nullopt);
+            const bool failedAsItMust =
+                !SaveDataFile(user.ctx, *image) &&
+                user.ui.Texts() == std::vector<std::string>{"file error."} && !IsUnchanged(*image);
+            ::_exit(failedAsItMust ? 0 : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_NE(WEXITSTATUS(status), 2) << "cannot switch to an ordinary user";
+        EXPECT_EQ(WEXITSTATUS(status), 0) << "the save did not fail with \"file error.\"";
+        EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.fre"), oldChannels);
+        EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"radio.dat", "radio.fre"}));
+    }
     fs::permissions(folder.Path(), fs::perms::owner_write, fs::perm_options::add);
     EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.dat"), oldData);
 }
