@@ -5,8 +5,6 @@
 namespace rp70 {
 namespace {
 
-constexpr std::int16_t kSignallingTwoTone = 2;
-constexpr std::int16_t kSignallingFiveTone = 3;
 constexpr std::uint8_t kAlertCodeFiveTone = 2;
 
 bool IsMemoryChannel(int number) {

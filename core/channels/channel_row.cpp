@@ -32,12 +32,6 @@ constexpr std::array<int, 3> kPowerKeys = {1204, 1221, 1205};
 constexpr std::array<std::string_view, 3> kBandwidths = {"25K", "20K", "12.5K"};
 constexpr std::array<std::string_view, 4> kSpecialLabels = {"PA", "PB", "CALL", "VFO"};
 
-constexpr std::int16_t kToneCtcss = 1;
-constexpr std::int16_t kToneDcs = 2;
-constexpr std::int16_t kSignallingDtmf = 1;
-constexpr std::int16_t kSignallingTwoTone = 2;
-constexpr std::int16_t kSignallingFiveTone = 3;
-
 template <std::size_t N> std::string_view StoredDigits(const FixedText<N>& field) {
     return std::string_view(field.data(), N);
 }

@@ -13,6 +13,17 @@ namespace rp70 {
 /// Size of a ChannelRecord in the channel file.
 inline constexpr std::size_t kChannelRecordSize = 108;
 
+/// `TxToneType` / `RxToneType`: no tone, a CTCSS tone or a DCS code.
+inline constexpr std::int16_t kToneNone = 0;
+inline constexpr std::int16_t kToneCtcss = 1;
+inline constexpr std::int16_t kToneDcs = 2;
+
+/// `Signalling`: none, DTMF, 2-tone or 5-tone.
+inline constexpr std::int16_t kSignallingNone = 0;
+inline constexpr std::int16_t kSignallingDtmf = 1;
+inline constexpr std::int16_t kSignallingTwoTone = 2;
+inline constexpr std::int16_t kSignallingFiveTone = 3;
+
 /// One channel, fields in stored order; the comments give the byte offset in the channel file.
 struct ChannelRecord {
     /// 0: 1 … 200 memory channels; 201 PA, 202 PB, 203 CALL, 204 VFO.
