@@ -5,7 +5,10 @@
 #include <QFileInfo>
 #include <cstdio>
 
+#include "files/data_file.h"
 #include "files/password_block.h"
+#include "model/bands.h"
+#include "model/number_text.h"
 #include "shell/program_folder.h"
 
 namespace rp70::cli {
@@ -24,10 +27,12 @@ std::filesystem::path ShippedLanguageFolder() {
 } // namespace
 
 CliProgram::CliProgram()
-    : Image(std::make_unique<RadioImage>()),
-      State(StartUp(
-          {ProgramFolder(SystemEnvironment()), ShippedLanguageFolder(), std::nullopt, &Terminal},
-          *Image)),
+    : Image(std::make_unique<RadioImage>()), State(StartUp({ProgramFolder(SystemEnvironment()),
+                                                            ShippedLanguageFolder(),
+                                                            std::nullopt,
+                                                            &Terminal,
+                                                            {}},
+                                                           *Image)),
       Ctx{Terminal, State.Texts} {}
 
 int Fail(const std::string& line, int status) {
@@ -64,6 +69,48 @@ std::optional<std::string> FilePasswordOption(const QCommandLineParser& parser,
         return std::nullopt;
     }
     return password;
+}
+
+std::optional<std::int16_t> BandOption(const QCommandLineParser& parser,
+                                       const QCommandLineOption& option) {
+    const std::string text = parser.value(option).toStdString();
+    const auto code = ParseWholeNumberAs<std::int16_t>(text);
+    if (!code || BandCodeFromRadio(*code) != *code) {
+        Fail("unknown band code \"" + text + "\"", kExitUsage);
+        return std::nullopt;
+    }
+    return code;
+}
+
+void UseBand(CliProgram& program, std::int16_t code) {
+    RadioImage& image = *program.Image;
+    if (code != image.BandIndex) {
+        SetBandCode(image, code);
+        DataFileReader reader(program.Ctx);
+        ResetImage(image, program.State.Folder, &reader);
+    }
+}
+
+int OpenDataFile(CliProgram& program, const std::string& path,
+                 const std::optional<std::string>& filePassword) {
+    if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+        return Fail(path + ": no such file");
+    }
+    program.Terminal.SetSubject(path);
+    program.Terminal.SetFilePassword(filePassword);
+    const int messagesBefore = program.Terminal.MessageCount();
+    switch (LoadDataFile(program.Ctx, *program.Image, path)) {
+    case LoadResult::Loaded:
+        return 0;
+    case LoadResult::Cancelled:
+        if (program.Terminal.MessageCount() == messagesBefore) {
+            return Fail(path + ": the file is protected by a password (use --password)");
+        }
+        return kExitFailure;
+    case LoadResult::Failed:
+        break;
+    }
+    return kExitFailure;
 }
 
 } // namespace rp70::cli

@@ -43,4 +43,17 @@ bool ParseCommand(QCommandLineParser& parser, const QStringList& arguments, int 
 std::optional<std::string> FilePasswordOption(const QCommandLineParser& parser,
                                               const QCommandLineOption& option);
 
+/// The value of a band code option: a code of the band table, or nullopt and an error line.
+std::optional<std::int16_t> BandOption(const QCommandLineParser& parser,
+                                       const QCommandLineOption& option);
+
+/// Makes the program's image a new image of band `code`, with the template of the program
+/// folder for it when there is one.
+void UseBand(CliProgram& program, std::int16_t code);
+
+/// Opens the data file `path` into the program's image, its password from `filePassword` or
+/// asked at a terminal. Returns 0, or the exit status after one line on stderr.
+int OpenDataFile(CliProgram& program, const std::string& path,
+                 const std::optional<std::string>& filePassword);
+
 } // namespace rp70::cli

@@ -15,4 +15,11 @@ int RunNew(const QStringList& arguments);
 /// `rp70 show FILE.dat [--password PW] [--used]`: the channel table of a data file.
 int RunShow(const QStringList& arguments);
 
+/// `rp70 memory FILE.dat [--password PW] [--raw OUT.bin]`: the radio memory a Write sends.
+int RunMemory(const QStringList& arguments);
+
+/// `rp70 decode MEMORY.bin -o FILE.dat [--band CODE] [--password PW]`: a raw radio memory
+/// decoded into a data file.
+int RunDecode(const QStringList& arguments);
+
 } // namespace rp70::cli

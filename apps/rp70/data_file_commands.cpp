@@ -1,4 +1,3 @@
-#include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -8,7 +7,6 @@
 #include "commands.h"
 #include "files/data_file.h"
 #include "model/bands.h"
-#include "model/number_text.h"
 
 namespace rp70::cli {
 namespace {
@@ -83,12 +81,8 @@ int RunNew(const QStringList& arguments) {
         return Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
     }
     std::optional<std::int16_t> bandCode;
-    if (parser.isSet(band)) {
-        bandCode = ParseWholeNumberAs<std::int16_t>(parser.value(band).toStdString());
-        if (!bandCode || BandCodeFromRadio(*bandCode) != *bandCode) {
-            return Fail("unknown band code \"" + parser.value(band).toStdString() + "\"",
-                        kExitUsage);
-        }
+    if (parser.isSet(band) && !(bandCode = BandOption(parser, band))) {
+        return kExitUsage;
     }
     std::optional<std::string> filePassword;
     if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
@@ -97,10 +91,8 @@ int RunNew(const QStringList& arguments) {
 
     CliProgram program;
     RadioImage& image = *program.Image;
-    if (bandCode && *bandCode != image.BandIndex) {
-        SetBandCode(image, *bandCode);
-        DataFileReader reader(program.Ctx);
-        ResetImage(image, program.State.Folder, &reader);
+    if (bandCode) {
+        UseBand(program, *bandCode);
     }
     const std::string path = parser.value(output).toStdString();
     program.Terminal.SetSubject(path);
@@ -128,28 +120,12 @@ int RunShow(const QStringList& arguments) {
     if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
         return kExitUsage;
     }
-    const QString file = parser.positionalArguments().first();
-    const std::string path = file.toStdString();
-    if (!QFileInfo(file).isFile()) {
-        return Fail(path + ": no such file");
-    }
-
+    const std::string path = parser.positionalArguments().first().toStdString();
     CliProgram program;
-    RadioImage& image = *program.Image;
-    program.Terminal.SetSubject(path);
-    program.Terminal.SetFilePassword(filePassword);
-    const int messagesBefore = program.Terminal.MessageCount();
-    switch (LoadDataFile(program.Ctx, image, path)) {
-    case LoadResult::Loaded:
-        break;
-    case LoadResult::Cancelled:
-        if (program.Terminal.MessageCount() == messagesBefore) {
-            return Fail(path + ": the file is protected by a password (use --password)");
-        }
-        return kExitFailure;
-    case LoadResult::Failed:
-        return kExitFailure;
+    if (const int status = OpenDataFile(program, path, filePassword); status != 0) {
+        return status;
     }
+    const RadioImage& image = *program.Image;
 
     std::printf("Model: %s\n", ModelDisplayName(image.ModelName, image.BandIndex).c_str());
     std::printf("Band:  %d %s\n", image.BandIndex, image.BandText.c_str());

@@ -20,6 +20,8 @@ constexpr std::array kCommands = {
     Command{"status", "start-up state and the new radio image", rp70::cli::RunStatus},
     Command{"new", "save a new image as a data file", rp70::cli::RunNew},
     Command{"show", "channel table of a data file as the desktop shows it", rp70::cli::RunShow},
+    Command{"memory", "radio memory a Write would send, as hex", rp70::cli::RunMemory},
+    Command{"decode", "decode a raw radio memory into a data file", rp70::cli::RunDecode},
 };
 
 QString Description() {

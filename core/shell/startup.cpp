@@ -1,10 +1,24 @@
 #include "shell/startup.h"
 
+#include <ctime>
+
 #include "factory/factory_mode.h"
 #include "files/data_file.h"
 #include "shell/program_folder.h"
 
 namespace rp70 {
+namespace {
+
+std::chrono::year_month_day LocalToday() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return std::chrono::year_month_day{std::chrono::year{local.tm_year + 1900},
+                                       std::chrono::month{static_cast<unsigned>(local.tm_mon + 1)},
+                                       std::chrono::day{static_cast<unsigned>(local.tm_mday)}};
+}
+
+} // namespace
 
 ProgramState StartUp(const StartupInputs& inputs, RadioImage& image) {
     ProgramState state;
@@ -32,6 +46,7 @@ ProgramState StartUp(const StartupInputs& inputs, RadioImage& image) {
         ResetImage(image, state.Folder, nullptr);
     }
     state.Features = ReadFeatureFlags(FeatureFilePath(state.Folder));
+    state.Info = NewRadioInfo(inputs.Today ? *inputs.Today : LocalToday());
     return state;
 }
 

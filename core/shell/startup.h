@@ -1,12 +1,14 @@
 #pragma once
 // What the program sets up when it starts and stores when it ends.
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "model/radio_image.h"
+#include "model/records/radio_info.h"
 #include "shell/feature_flags.h"
 #include "shell/interaction.h"
 #include "shell/language_texts.h"
@@ -25,6 +27,7 @@ struct ProgramState {
     SettingsFileValues Settings; ///< ComPort after the port check
     bool IsVista = false;        ///< the fixed port list mode; never on our platforms
     FeatureFlags Features;
+    RadioInfo Info; ///< the radio information block, start values until a radio is asked
 };
 
 struct StartupInputs {
@@ -36,10 +39,12 @@ struct StartupInputs {
     /// Answers the password prompt of a protected "Init" template and shows its file errors;
     /// nullptr starts from the built-in defaults without looking at templates.
     Interaction* Ui = nullptr;
+    /// The date the radio information start values are made from; nullopt: today (local time).
+    std::optional<std::chrono::year_month_day> Today;
 };
 
 /// Starts the program: factory test mode, language, settings file, the new radio image for
-/// "KTRP70" band 3 (template included) and the feature flags. Never fails:
+/// "KTRP70" band 3 (template included), the feature flags and the radio information. Never fails:
 /// missing or damaged settings give their defaults. Numbers are read and
 /// written with "." whatever the user's locale, so no locale is changed.
 ProgramState StartUp(const StartupInputs& inputs, RadioImage& image);

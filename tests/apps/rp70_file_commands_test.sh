@@ -57,6 +57,32 @@ cp "$work/a.fre" "$work/locked.fre"
 expect 1 "$rp70" new -o "$work/locked.dat"
 cmp -s "$work/a.fre" "$work/locked.fre" || fail "a failed save replaced the channel file"
 
+# The radio memory a Write would send: one line per 16-byte block, W on the blocks it sends.
+expect 0 "$rp70" memory "$work/a.dat"
+[ "$(grep -c '^[0-9A-F]\{4\}:\( [0-9A-F][0-9A-F]\)\{16\}' "$work/out")" -eq 1024 ] || fail "memory prints 1024 blocks"
+grep -q '^0010: 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00$' "$work/out" || fail "radio information not sent"
+grep -q '^0100: FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF  W$' "$work/out" || fail "empty channel bitmap sent"
+grep -q '^02C0: 01 55 00 00 00 00 00 00 .*  W$' "$work/out" || fail "VFO block sent"
+grep -q '^2000: \(00 \)\{15\}00$' "$work/out" || fail "unused channel 1 not sent"
+grep -q '^0600: .*  W$' "$work/out" && fail "PTT-ID codes are never sent"
+
+# A raw memory decodes into a data file that encodes to the same memory.
+expect 0 "$rp70" memory --raw "$work/a.bin" "$work/a.dat"
+[ "$(wc -c <"$work/a.bin")" -eq 16384 ] || fail "raw memory size"
+[ ! -s "$work/out" ] || fail "--raw prints nothing"
+expect 0 "$rp70" decode "$work/a.bin" -o "$work/d.dat"
+expect 0 "$rp70" memory --raw "$work/d.bin" "$work/d.dat"
+cmp -s "$work/a.bin" "$work/d.bin" || fail "decode and encode give another memory"
+expect 0 "$rp70" decode --band 16 "$work/a.bin" -o "$work/f.dat"
+expect 0 "$rp70" show --used "$work/f.dat"
+grep -q '^79  *245\.98750 ' "$work/out" || fail "band 16 reads channels 1-80 on the fixed raster"
+# CALL and VFO are always read, even from a block the new image never wrote (000.00000).
+[ "$(grep -c . "$work/out")" -eq 86 ] || fail "band 16 gives 80 memory channels, CALL and VFO"
+expect 1 "$rp70" decode "$work/short.dat" -o "$work/e.dat"
+grep -q 'not a radio memory' "$work/err" || fail "short memory file: $(cat "$work/err")"
+[ ! -e "$work/e.dat" ] || fail "nothing written from a short memory file"
+expect 2 "$rp70" decode "$work/a.bin"
+
 # A test data file is never written over the data file (factory test mode).
 printf 'QZMV74_8132_Service_UnitCheckSet' >"$RP70_HOME/TestData.ini"
 expect 0 "$rp70" new -o "$work/x.ted"

@@ -20,7 +20,7 @@ namespace {
 class StartUpTest : public ::testing::Test {
 protected:
     ProgramState Start(std::optional<std::vector<std::int16_t>> ports = std::nullopt) {
-        return StartUp({folder.Path(), RP70_LANG_DIR, std::move(ports), nullptr}, image);
+        return StartUp({folder.Path(), RP70_LANG_DIR, std::move(ports), nullptr, {}}, image);
     }
     std::string Setting(const char* key) {
         return ReadProfileString(SettingsFilePath(folder.Path()), "language", key, "<none>", 512);
@@ -40,6 +40,15 @@ TEST_F(StartUpTest, FreshFolderStartsInEnglishWithANewImage) {
     EXPECT_EQ(image.BandIndex, 3);
     EXPECT_EQ(image.Record.ChannelCount, 2);
     EXPECT_EQ(image.Saved.Record, image.Record);
+}
+
+TEST_F(StartUpTest, RadioInformationStartsFromTheDayOfTheStart) {
+    using namespace std::chrono;
+    const year_month_day day{year{2026}, March, std::chrono::day{5}};
+    const ProgramState state =
+        StartUp({folder.Path(), RP70_LANG_DIR, std::nullopt, nullptr, day}, image);
+    EXPECT_EQ(state.Info, NewRadioInfo(day));
+    EXPECT_EQ(TextOf(state.Info.SerialNumber), "2026030500000001");
 }
 
 TEST_F(StartUpTest, RecordsTheFirstStartOnceAndThePortEveryTime) {
@@ -121,7 +130,7 @@ TEST_F(StartUpTest, FactoryModeFollowsTheMarkerFile) {
 TEST_F(StartUpTest, NewImageComesFromTheInitTemplate) {
     test::RecordingInteraction ui;
     const auto start = [&] {
-        return StartUp({folder.Path(), RP70_LANG_DIR, std::nullopt, &ui}, image);
+        return StartUp({folder.Path(), RP70_LANG_DIR, std::nullopt, &ui, {}}, image);
     };
     ProgramState state = start();
     UserContext ctx{ui, state.Texts};

@@ -1,0 +1,130 @@
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "cli_program.h"
+#include "commands.h"
+#include "files/data_file.h"
+#include "files/file_io.h"
+#include "link/block_passes.h"
+#include "link/memory_codec.h"
+
+namespace rp70::cli {
+namespace {
+
+/// One line per 16-byte block, "ADDR: XX XX …", with "  W" after the blocks a Write sends.
+void PrintMemory(const RadioMemory& memory, const BlockPasses& passes) {
+    int sent = 0;
+    for (int block = 0; block < kBlockCount; ++block) {
+        const int address = block * kBlockSize;
+        std::string line = HexText(static_cast<std::uint8_t>(address >> 8)) +
+                           HexText(static_cast<std::uint8_t>(address & 0xFF)) + ':';
+        for (int offset = 0; offset < kBlockSize; ++offset) {
+            line += ' ' + HexText(memory[static_cast<std::size_t>(block * kBlockSize + offset)]);
+        }
+        if (passes.Map[static_cast<std::size_t>(block)] == 1) {
+            line += "  W";
+            ++sent;
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    std::printf("%d blocks marked W are sent by a Write.\n", sent);
+}
+
+} // namespace
+
+int RunMemory(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Encodes a data file as a Write sends it to the radio and prints the 16 KiB radio "
+        "memory, one 16-byte block a line; the blocks a Write sends are marked W.");
+    parser.addPositionalArgument("FILE.dat", "The data file to encode.");
+    const QCommandLineOption password(
+        "password", "File password of a protected file (asked at a terminal otherwise).", "PW");
+    const QCommandLineOption raw("raw", "Write the 16384 bytes to a file instead.", "OUT.bin");
+    parser.addOptions({password, raw});
+    if (!ParseCommand(parser, arguments, 1, 1)) {
+        return kExitUsage;
+    }
+    std::optional<std::string> filePassword;
+    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
+        return kExitUsage;
+    }
+    const std::string path = parser.positionalArguments().first().toStdString();
+    CliProgram program;
+    if (const int status = OpenDataFile(program, path, filePassword); status != 0) {
+        return status;
+    }
+
+    RadioMemory memory{};
+    ClearRadioMemory(memory);
+    BlockPasses passes;
+    BuildPassMap(passes, TransferKind::Write);
+    WritePassMarks marks(passes);
+    if (!EncodeRadioMemory(*program.Image, {memory, marks, program.Terminal})) {
+        return kExitFailure;
+    }
+    if (parser.isSet(raw)) {
+        const std::string out = parser.value(raw).toStdString();
+        const std::string_view bytes(reinterpret_cast<const char*>(memory.data()), memory.size());
+        if (!ReplaceFileContents(out, bytes)) {
+            return Fail(out + ": cannot be written");
+        }
+        return 0;
+    }
+    PrintMemory(memory, passes);
+    return 0;
+}
+
+int RunDecode(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Decodes a raw 16 KiB radio memory, as a Read fetches it, into a data file and its "
+        "channel file.");
+    parser.addPositionalArgument("MEMORY.bin", "The radio memory, 16384 bytes.");
+    const QCommandLineOption output({"o", "output"}, "The data file to write.", "FILE.dat");
+    const QCommandLineOption band("band", "Band code of the radio (default 3).", "CODE");
+    const QCommandLineOption password("password", "File password (0-10 of A-Z, 0-9).", "PW");
+    parser.addOptions({output, band, password});
+    if (!ParseCommand(parser, arguments, 1, 1)) {
+        return kExitUsage;
+    }
+    if (!parser.isSet(output)) {
+        return Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
+    }
+    std::optional<std::int16_t> bandCode;
+    if (parser.isSet(band) && !(bandCode = BandOption(parser, band))) {
+        return kExitUsage;
+    }
+    std::optional<std::string> filePassword;
+    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
+        return kExitUsage;
+    }
+    const std::string source = parser.positionalArguments().first().toStdString();
+    const auto bytes = ReadFileBytes(source, kRadioMemorySize + 1);
+    if (!bytes) {
+        return Fail(source + ": cannot be read");
+    }
+    if (bytes->size() != kRadioMemorySize) {
+        return Fail(source + ": not a radio memory (" + std::to_string(kRadioMemorySize) +
+                    " bytes expected, " + std::to_string(bytes->size()) + " found)");
+    }
+
+    CliProgram program;
+    if (bandCode) {
+        UseBand(program, *bandCode);
+    }
+    RadioMemory memory{};
+    std::copy(bytes->begin(), bytes->end(), memory.begin());
+    RadioImage& image = *program.Image;
+    DecodeRadioMemory(image, memory);
+
+    const std::string path = parser.value(output).toStdString();
+    program.Terminal.SetSubject(path);
+    program.Terminal.SetFilePassword(filePassword);
+    program.Terminal.AllowPasswordPrompt(false);
+    image.CurrentFilePath = path;
+    return SaveDataFile(program.Ctx, image) ? 0 : kExitFailure;
+}
+
+} // namespace rp70::cli
