@@ -42,10 +42,10 @@ constexpr InUseList kPassOneLists[] = {
 };
 
 // Floor division, so that addresses below 0 fall into blocks below 0.
-int BlockOf(long address) {
-    const long block =
+int BlockOf(long long address) {
+    const long long block =
         address >= 0 ? address / kBlockSize : -((-address + kBlockSize - 1) / kBlockSize);
-    return static_cast<int>(std::clamp<long>(block, -1, kBlockCount));
+    return static_cast<int>(std::clamp<long long>(block, -1, kBlockCount));
 }
 
 // `done` of `total` in percent, rounded to the nearest integer with halves to the even one.
@@ -82,7 +82,7 @@ void MarkPass(BlockPasses& passes, int address, int length, int pass) {
     if (length <= 0) {
         return;
     }
-    const long last = static_cast<long>(address) + length - 1;
+    const long long last = static_cast<long long>(address) + length - 1;
     const int first = std::max(BlockOf(address), 0);
     const int end = std::min(BlockOf(last), kBlockCount - 1);
     for (int block = first; block <= end; ++block) {

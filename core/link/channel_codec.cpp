@@ -301,13 +301,19 @@ int ChannelBlockAddress(int channelNumber) {
 
 bool SetCommDataByFrequency(const RadioImage& image, const EncodeTarget& target) {
     return RunEncoder(target.Ui, "SetCommDataByFrequencyError", [&] {
+        // Every bit starts set (not in use, not scanned); the channels in use clear theirs.
+        std::fill_n(target.Memory.begin() + kInUseBitmap, kBitmapsLength, 0xFF);
         target.Marks.MarkForWrite(RecordKind::Channels, kInUseBitmap, kBitmapsLength);
-        // The first slot carrying a number is that channel, as for every lookup in the table.
+        // The first slot carrying a number is that channel, as for every lookup in the table;
+        // a new image holds its VFO twice.
         std::bitset<kChannelNumbers + 1> encoded;
         for (int slot = 0; slot < image.UsedChannelCount(); ++slot) {
             const ChannelRecord& channel = image.Channels[At(slot)];
             const int n = channel.ChannelNumber;
-            if (ChannelBlockAddress(n) < 0 || encoded.test(At(n))) {
+            if (ChannelBlockAddress(n) < 0) {
+                throw EncodeError("channel number without a place in the radio");
+            }
+            if (encoded.test(At(n))) {
                 continue;
             }
             encoded.set(At(n));

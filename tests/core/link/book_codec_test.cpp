@@ -130,27 +130,6 @@ TEST_F(BookCodecTest, TheImageBookIsSortedBeforeEncoding) {
 
 // ---- Decoding ------------------------------------------------------------------------------
 
-TEST_F(BookCodecTest, WhatIsSentReadsBack) {
-    SetEntry(0, "123", "BOB");
-    SetEntry(1, "12345", "ABC 123");
-    SetEntry(2, "9", "");
-    ASSERT_TRUE(Encode());
-    const Book sent = TheBook();
-
-    Book& book = TheBook();
-    for (BookEntry& entry : book) {
-        entry = BookEntry{};
-    }
-    GetCommDataByBook(image, memory);
-    EXPECT_EQ(book, sent);
-    // Sorted: 12345 (key 12345) before 123 (key 123BB).
-    EXPECT_EQ(book[0].BookId, MakeFixedText<5>("12345"));
-    EXPECT_EQ(book[1].BookId, MakeFixedText<5>("123\0"s));
-    EXPECT_EQ(book[1].BookName, MakeFixedText<7>("BOB\0"s));
-    EXPECT_EQ(book[5].BookId, MakeFixedText<5>("\0"s));
-    EXPECT_EQ(book[5].BookName, MakeFixedText<7>("\0"s));
-}
-
 TEST_F(BookCodecTest, IdThatIsNotANumberReadsBackEmpty) {
     SetEntry(0, "12A", "BOB");
     ASSERT_TRUE(Encode());

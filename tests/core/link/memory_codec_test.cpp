@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <set>
 
 #include "link/block_passes.h"
@@ -150,31 +151,73 @@ TEST(MemoryCodecTest, FullImageWritePassHoldsEveryAreaButTheRadioInformationAndP
 }
 
 TEST(MemoryCodecTest, FailingEncoderStopsTheSequence) {
-    RadioImage image = NewImage();
-    image.Record.Function.Options.KeyFunctions[0] = 256;
-    image.Record.Function.Dtmf.OwnId = MakeFixedText<3>("12");
-    Encoded encoded;
-    Encode(image, encoded);
-    EXPECT_FALSE(encoded.Permitted);
-    EXPECT_EQ(encoded.Ui.Texts(), std::vector<std::string>{"SetCommDataByOptionError"});
-    // Scan, alert and channels ran before; 5-tone, 2-tone, DTMF and book did not.
-    EXPECT_EQ(encoded.Memory[0x03B3], image.Record.Function.Scan.LookBackTimeA);
-    EXPECT_EQ(encoded.Memory[0x0300], 0x00);
-    EXPECT_EQ(TextOf(image.Record.Function.Dtmf.OwnId), "12");
-    for (const auto& mark : encoded.Marks.marks) {
-        EXPECT_NE(mark.Kind, RecordKind::CommunicationBook);
-        EXPECT_NE(mark.Kind, RecordKind::Dtmf);
+    struct Case {
+        const char* Failure;
+        void (*Damage)(RadioImage&);
+        std::set<RecordKind> NotRun;
+    };
+    const std::vector<Case> cases = {
+        {"SetCommDataByFrequencyError",
+         [](RadioImage& image) { image.Channels[0].TxDcs = 512; },
+         {RecordKind::Options, RecordKind::FiveTone, RecordKind::TwoTone, RecordKind::Dtmf,
+          RecordKind::CommunicationBook}},
+        {"SetCommDataByOptionError",
+         [](RadioImage& image) { image.Record.Function.Options.KeyFunctions[0] = 256; },
+         {RecordKind::FiveTone, RecordKind::TwoTone, RecordKind::Dtmf,
+          RecordKind::CommunicationBook}},
+        {"SetCommDataBy5ToneError",
+         [](RadioImage& image) { image.Record.Function.FiveTone.OwnIdLength = 6; },
+         {RecordKind::TwoTone, RecordKind::Dtmf, RecordKind::CommunicationBook}},
+        {"SetCommDataByDTMFError",
+         [](RadioImage& image) { image.Record.Function.Dtmf.KillCode.Digits[0] = 'X'; },
+         {RecordKind::CommunicationBook}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Failure);
+        RadioImage image = NewImage();
+        image.Record.Function.Dtmf.KillCode = {MakeFixedText<14>("12"), 2};
+        image.Record.Function.Dtmf.OwnId = MakeFixedText<3>("12");
+        c.Damage(image);
+        Encoded encoded;
+        Encode(image, encoded);
+        EXPECT_FALSE(encoded.Permitted);
+        EXPECT_EQ(encoded.Ui.Texts(), std::vector<std::string>{c.Failure});
+        std::set<RecordKind> marked;
+        for (const auto& mark : encoded.Marks.marks) {
+            marked.insert(mark.Kind);
+        }
+        EXPECT_TRUE(marked.contains(RecordKind::Scan));
+        EXPECT_TRUE(marked.contains(RecordKind::Alert));
+        for (const RecordKind kind : c.NotRun) {
+            EXPECT_FALSE(marked.contains(kind)) << static_cast<int>(kind);
+        }
+        // The own ID is completed only by a DTMF encoding that succeeds.
+        EXPECT_EQ(TextOf(image.Record.Function.Dtmf.OwnId), "12");
     }
 }
 
-TEST(MemoryCodecTest, ChannelFailureComesBeforeTheOptions) {
-    RadioImage image = NewImage();
-    image.Channels[0].TxDcs = 512;
-    Encoded encoded;
-    Encode(image, encoded);
-    EXPECT_FALSE(encoded.Permitted);
-    EXPECT_EQ(encoded.Ui.Texts(), std::vector<std::string>{"SetCommDataByFrequencyError"});
-    EXPECT_EQ(encoded.Memory[0x03E0], 0x00); // the welcome text was not written
+TEST(MemoryCodecTest, AnyMemoryReadDecodesIntoAnImageThatEncodes) {
+    std::mt19937 random(4711);
+    std::vector<RadioMemory> memories(2);
+    memories[0].fill(0x00);
+    memories[1].fill(0xFF);
+    for (int round = 0; round < 20; ++round) {
+        RadioMemory& memory = memories.emplace_back();
+        for (std::uint8_t& byte : memory) {
+            byte = static_cast<std::uint8_t>(random());
+        }
+    }
+    for (std::size_t m = 0; m < memories.size(); ++m) {
+        for (const std::int16_t band : {std::int16_t{3}, std::int16_t{16}}) {
+            RadioImage image = NewImage();
+            SetBandCode(image, band);
+            DecodeRadioMemory(image, memories[m]);
+            Encoded encoded;
+            Encode(image, encoded);
+            EXPECT_TRUE(encoded.Permitted) << "memory " << m << ", band " << band;
+            EXPECT_TRUE(encoded.Ui.shown.empty()) << "memory " << m << ", band " << band;
+        }
+    }
 }
 
 } // namespace

@@ -202,46 +202,6 @@ TEST_F(OptionCodecTest, FlagOtherThanZeroOrOneFails) {
 
 // ---- Decoding ------------------------------------------------------------------------------
 
-TEST_F(OptionCodecTest, WhatIsSentReadsBack) {
-    OptionsRecord& o = Options();
-    o.Option1702 = 1;
-    o.Option1703 = 1;
-    o.StartChannel = 200;
-    o.Option1705 = 20;
-    o.Option1707 = 2;
-    o.Option18 = 1;
-    o.Option1709 = 4;
-    o.Option1710 = 31;
-    o.ToneBurst = 3;
-    o.Option1712 = 30;
-    o.Option1713 = 3;
-    o.Option1714 = 1;
-    o.Option1716 = 1;
-    o.TailElimination = 1;
-    o.BacklightColour = 3;
-    o.FunctionOperation = 1;
-    o.InternalFunctionOperation = 0;
-    o.InitialiseKeys = 1;
-    o.TailPhase = 2;
-    o.Option1719 = 1;
-    o.KeyFunctions = {255, 19, 18, 17, 16, 15, 14, 13, 12, 11, 10, 9};
-    o.WelcomeText = MakeFixedText<7>("RP-70 !");
-    o.PowerOnPasswordEnable = 1;
-    o.PowerOnPassword = MakeFixedText<6>("4711\0"s);
-    image.Record.OptionExtra = {1, 0, 1};
-    Dtmf().Ani = 1;
-    Dtmf().SendTime = 4;
-    ASSERT_TRUE(Encode());
-
-    RadioImage read;
-    ResetImage(read, {}, nullptr);
-    GetCommDataByOption(read, memory);
-    EXPECT_EQ(read.Record.Function.Options, o);
-    EXPECT_EQ(read.Record.OptionExtra, image.Record.OptionExtra);
-    EXPECT_EQ(read.Record.Function.Dtmf.Ani, 1);
-    EXPECT_EQ(read.Record.Function.Dtmf.SendTime, 4);
-}
-
 TEST_F(OptionCodecTest, KeyLockAboveOneReadsAsOne) {
     memory[0x021A] = 0x05;
     GetCommDataByOption(image, memory);

@@ -71,15 +71,6 @@ TEST_F(ScanAlertCodecTest, ScanBytesTenToThirteenReadOneHigher) {
     EXPECT_EQ(Scan().PriorityChannel2, 255);
 }
 
-TEST_F(ScanAlertCodecTest, ScanReadsBackWhatWasSent) {
-    const ScanRecord sent = {1, 2, 5, 0, 15, 20, 30, 2, 1, 40, 0, 200, 255, 17};
-    Scan() = sent;
-    SetCommDataByScan(image, Target());
-    Scan() = ScanRecord{};
-    GetCommDataByScan(image, memory);
-    EXPECT_EQ(Scan(), sent);
-}
-
 // ---- Alert ---------------------------------------------------------------------------------
 
 TEST_F(ScanAlertCodecTest, AlertSkipsAddress03A7) {
@@ -101,19 +92,6 @@ TEST_F(ScanAlertCodecTest, AlertReadsAroundAddress03A7) {
     GetCommDataByAlert(image, memory);
     EXPECT_EQ(Alert(), (AlertRecord{0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A,
                                     0x2B, 0x2C}));
-}
-
-TEST_F(ScanAlertCodecTest, NewImageAlertAndScanRoundTrip) {
-    const FunctionData sent = image.Record.Function;
-    SetCommDataByScan(image, Target());
-    SetCommDataByAlert(image, Target());
-    EXPECT_EQ(At(0x03B0, 14), (Bytes{0, 0, 0, 5, 5, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
-    EXPECT_EQ(At(0x03A0, 13), (Bytes{0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 5}));
-    image.Record.Function.Scan = ScanRecord{};
-    image.Record.Function.Alert = AlertRecord{};
-    GetCommDataByScan(image, memory);
-    GetCommDataByAlert(image, memory);
-    EXPECT_EQ(image.Record.Function, sent);
 }
 
 } // namespace

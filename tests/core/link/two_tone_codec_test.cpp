@@ -231,24 +231,5 @@ TEST_F(TwoToneCodec, WritesNothingOutsideItsAreas) {
     }
 }
 
-TEST_F(TwoToneCodec, AnyMemoryDecodesWithinTheRecordsLimits) {
-    std::uint32_t seed = 777;
-    for (int round = 0; round < 50; ++round) {
-        for (auto& byte : memory) {
-            seed = seed * 1103515245U + 12345U;
-            byte = static_cast<std::uint8_t>(seed >> 16);
-        }
-        if (round == 0) {
-            memory.fill(0x00);
-        }
-        GetCommDataBy2Tone(image, memory);
-        ASSERT_LE(TwoTone().EncodePair, 14);
-        for (const auto& entry : TwoTone().Entries) {
-            ASSERT_TRUE(entry.EntryEmpty == 0 || entry.EntryEmpty == 1);
-        }
-    }
-    EXPECT_TRUE(ui.shown.empty());
-}
-
 } // namespace
 } // namespace rp70
