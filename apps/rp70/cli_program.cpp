@@ -71,28 +71,65 @@ std::optional<std::string> FilePasswordOption(const QCommandLineParser& parser,
     return password;
 }
 
-std::optional<std::int16_t> BandOption(const QCommandLineParser& parser,
-                                       const QCommandLineOption& option) {
-    const std::string text = parser.value(option).toStdString();
-    const auto code = ParseWholeNumberAs<std::int16_t>(text);
-    if (!code || BandCodeFromRadio(*code) != *code) {
-        Fail("unknown band code \"" + text + "\"", kExitUsage);
-        return std::nullopt;
-    }
-    return code;
+NewFileOptions::NewFileOptions(const QString& bandHelp)
+    : Output({"o", "output"}, "The data file to write.", "FILE.dat"),
+      Band("band", bandHelp, "CODE"),
+      Password("password", "File password (0-10 of A-Z, 0-9).", "PW") {}
+
+void NewFileOptions::AddTo(QCommandLineParser& parser) const {
+    parser.addOptions({Output, Band, Password});
 }
 
-void UseBand(CliProgram& program, std::int16_t code) {
+std::optional<NewFile> ParseNewFile(const QCommandLineParser& parser,
+                                    const NewFileOptions& options) {
+    if (!parser.isSet(options.Output)) {
+        Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
+        return std::nullopt;
+    }
+    NewFile file{parser.value(options.Output).toStdString(), std::nullopt, std::nullopt};
+    if (parser.isSet(options.Band)) {
+        const std::string text = parser.value(options.Band).toStdString();
+        file.Band = ParseWholeNumberAs<std::int16_t>(text);
+        if (!file.Band || BandCodeFromRadio(*file.Band) != *file.Band) {
+            Fail("unknown band code \"" + text + "\"", kExitUsage);
+            return std::nullopt;
+        }
+    }
+    if (parser.isSet(options.Password) &&
+        !(file.Password = FilePasswordOption(parser, options.Password))) {
+        return std::nullopt;
+    }
+    return file;
+}
+
+void UseBand(CliProgram& program, const NewFile& file) {
     RadioImage& image = *program.Image;
-    if (code != image.BandIndex) {
-        SetBandCode(image, code);
+    if (file.Band && *file.Band != image.BandIndex) {
+        SetBandCode(image, *file.Band);
         DataFileReader reader(program.Ctx);
         ResetImage(image, program.State.Folder, &reader);
     }
 }
 
-int OpenDataFile(CliProgram& program, const std::string& path,
-                 const std::optional<std::string>& filePassword) {
+int SaveNewFile(CliProgram& program, const NewFile& file) {
+    program.Terminal.SetSubject(file.Path);
+    program.Terminal.SetFilePassword(file.Password);
+    program.Terminal.AllowPasswordPrompt(false);
+    program.Image->CurrentFilePath = file.Path;
+    return SaveDataFile(program.Ctx, *program.Image) ? 0 : kExitFailure;
+}
+
+QCommandLineOption OpenPasswordOption() {
+    return {"password", "File password of a protected file (asked at a terminal otherwise).", "PW"};
+}
+
+int OpenDataFileArgument(CliProgram& program, const QCommandLineParser& parser,
+                         const QCommandLineOption& password) {
+    std::optional<std::string> filePassword;
+    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
+        return kExitUsage;
+    }
+    const std::string path = parser.positionalArguments().first().toStdString();
     if (!QFileInfo(QString::fromStdString(path)).isFile()) {
         return Fail(path + ": no such file");
     }

@@ -43,17 +43,44 @@ bool ParseCommand(QCommandLineParser& parser, const QStringList& arguments, int 
 std::optional<std::string> FilePasswordOption(const QCommandLineParser& parser,
                                               const QCommandLineOption& option);
 
-/// The value of a band code option: a code of the band table, or nullopt and an error line.
-std::optional<std::int16_t> BandOption(const QCommandLineParser& parser,
-                                       const QCommandLineOption& option);
+/// The options of a command that writes a new data file: -o FILE.dat, --band CODE and
+/// --password PW.
+struct NewFileOptions {
+    explicit NewFileOptions(const QString& bandHelp);
+    void AddTo(QCommandLineParser& parser) const;
 
-/// Makes the program's image a new image of band `code`, with the template of the program
-/// folder for it when there is one.
-void UseBand(CliProgram& program, std::int16_t code);
+    QCommandLineOption Output;
+    QCommandLineOption Band;
+    QCommandLineOption Password;
+};
 
-/// Opens the data file `path` into the program's image, its password from `filePassword` or
-/// asked at a terminal. Returns 0, or the exit status after one line on stderr.
-int OpenDataFile(CliProgram& program, const std::string& path,
-                 const std::optional<std::string>& filePassword);
+/// What the new file options asked for.
+struct NewFile {
+    std::string Path;
+    std::optional<std::int16_t> Band;
+    std::optional<std::string> Password;
+};
+
+/// The values of the new file options; nullopt after one error line when -o is missing or a
+/// value is not valid.
+std::optional<NewFile> ParseNewFile(const QCommandLineParser& parser,
+                                    const NewFileOptions& options);
+
+/// Makes the program's image a new image of the band asked for (when one was), with the
+/// template of the program folder for it when there is one.
+void UseBand(CliProgram& program, const NewFile& file);
+
+/// Saves the program's image as the new file, with the password given (never asked). Returns
+/// the exit status.
+int SaveNewFile(CliProgram& program, const NewFile& file);
+
+/// The --password option of a command that opens a data file.
+QCommandLineOption OpenPasswordOption();
+
+/// Opens the data file named by the command's argument into the program's image, its password
+/// from `password` or asked at a terminal. Returns 0, or the exit status after one line on
+/// stderr.
+int OpenDataFileArgument(CliProgram& program, const QCommandLineParser& parser,
+                         const QCommandLineOption& password);
 
 } // namespace rp70::cli

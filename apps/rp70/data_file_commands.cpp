@@ -5,7 +5,6 @@
 #include "channels/channel_row.h"
 #include "cli_program.h"
 #include "commands.h"
-#include "files/data_file.h"
 #include "model/bands.h"
 
 namespace rp70::cli {
@@ -70,37 +69,18 @@ int RunNew(const QStringList& arguments) {
     parser.setApplicationDescription(
         "Saves a new radio image (with the template of the program folder's Init folder for the "
         "model and band, when there is one) as a data file and its channel file.");
-    const QCommandLineOption output({"o", "output"}, "The data file to write.", "FILE.dat");
-    const QCommandLineOption band("band", "Band code of the image (default 3).", "CODE");
-    const QCommandLineOption password("password", "File password (0-10 of A-Z, 0-9).", "PW");
-    parser.addOptions({output, band, password});
+    const NewFileOptions options("Band code of the image (default 3).");
+    options.AddTo(parser);
     if (!ParseCommand(parser, arguments, 0, 0)) {
         return kExitUsage;
     }
-    if (!parser.isSet(output)) {
-        return Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
-    }
-    std::optional<std::int16_t> bandCode;
-    if (parser.isSet(band) && !(bandCode = BandOption(parser, band))) {
+    const std::optional<NewFile> file = ParseNewFile(parser, options);
+    if (!file) {
         return kExitUsage;
     }
-    std::optional<std::string> filePassword;
-    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
-        return kExitUsage;
-    }
-
     CliProgram program;
-    RadioImage& image = *program.Image;
-    if (bandCode) {
-        UseBand(program, *bandCode);
-    }
-    const std::string path = parser.value(output).toStdString();
-    program.Terminal.SetSubject(path);
-    // The password of the new file comes from --password only; no prompt at the save.
-    program.Terminal.SetFilePassword(filePassword);
-    program.Terminal.AllowPasswordPrompt(false);
-    image.CurrentFilePath = path;
-    return SaveDataFile(program.Ctx, image) ? 0 : kExitFailure;
+    UseBand(program, *file);
+    return SaveNewFile(program, *file);
 }
 
 int RunShow(const QStringList& arguments) {
@@ -109,20 +89,14 @@ int RunShow(const QStringList& arguments) {
         "Prints the channel table of a data file as the desktop program shows it: the 204 rows "
         "(memory channels 0-199, PA, PB, CALL, VFO) with their ten columns.");
     parser.addPositionalArgument("FILE.dat", "The data file to show.");
-    const QCommandLineOption password(
-        "password", "File password of a protected file (asked at a terminal otherwise).", "PW");
+    const QCommandLineOption password = OpenPasswordOption();
     const QCommandLineOption used("used", "Leave out the rows of empty channels.");
     parser.addOptions({password, used});
     if (!ParseCommand(parser, arguments, 1, 1)) {
         return kExitUsage;
     }
-    std::optional<std::string> filePassword;
-    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
-        return kExitUsage;
-    }
-    const std::string path = parser.positionalArguments().first().toStdString();
     CliProgram program;
-    if (const int status = OpenDataFile(program, path, filePassword); status != 0) {
+    if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {
         return status;
     }
     const RadioImage& image = *program.Image;

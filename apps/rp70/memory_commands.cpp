@@ -4,7 +4,6 @@
 
 #include "cli_program.h"
 #include "commands.h"
-#include "files/data_file.h"
 #include "files/file_io.h"
 #include "link/block_passes.h"
 #include "link/memory_codec.h"
@@ -39,20 +38,14 @@ int RunMemory(const QStringList& arguments) {
         "Encodes a data file as a Write sends it to the radio and prints the 16 KiB radio "
         "memory, one 16-byte block a line; the blocks a Write sends are marked W.");
     parser.addPositionalArgument("FILE.dat", "The data file to encode.");
-    const QCommandLineOption password(
-        "password", "File password of a protected file (asked at a terminal otherwise).", "PW");
+    const QCommandLineOption password = OpenPasswordOption();
     const QCommandLineOption raw("raw", "Write the 16384 bytes to a file instead.", "OUT.bin");
     parser.addOptions({password, raw});
     if (!ParseCommand(parser, arguments, 1, 1)) {
         return kExitUsage;
     }
-    std::optional<std::string> filePassword;
-    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
-        return kExitUsage;
-    }
-    const std::string path = parser.positionalArguments().first().toStdString();
     CliProgram program;
-    if (const int status = OpenDataFile(program, path, filePassword); status != 0) {
+    if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {
         return status;
     }
 
@@ -82,22 +75,13 @@ int RunDecode(const QStringList& arguments) {
         "Decodes a raw 16 KiB radio memory, as a Read fetches it, into a data file and its "
         "channel file.");
     parser.addPositionalArgument("MEMORY.bin", "The radio memory, 16384 bytes.");
-    const QCommandLineOption output({"o", "output"}, "The data file to write.", "FILE.dat");
-    const QCommandLineOption band("band", "Band code of the radio (default 3).", "CODE");
-    const QCommandLineOption password("password", "File password (0-10 of A-Z, 0-9).", "PW");
-    parser.addOptions({output, band, password});
+    const NewFileOptions options("Band code of the radio (default 3).");
+    options.AddTo(parser);
     if (!ParseCommand(parser, arguments, 1, 1)) {
         return kExitUsage;
     }
-    if (!parser.isSet(output)) {
-        return Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
-    }
-    std::optional<std::int16_t> bandCode;
-    if (parser.isSet(band) && !(bandCode = BandOption(parser, band))) {
-        return kExitUsage;
-    }
-    std::optional<std::string> filePassword;
-    if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
+    const std::optional<NewFile> file = ParseNewFile(parser, options);
+    if (!file) {
         return kExitUsage;
     }
     const std::string source = parser.positionalArguments().first().toStdString();
@@ -111,20 +95,11 @@ int RunDecode(const QStringList& arguments) {
     }
 
     CliProgram program;
-    if (bandCode) {
-        UseBand(program, *bandCode);
-    }
+    UseBand(program, *file);
     RadioMemory memory{};
     std::copy(bytes->begin(), bytes->end(), memory.begin());
-    RadioImage& image = *program.Image;
-    DecodeRadioMemory(image, memory);
-
-    const std::string path = parser.value(output).toStdString();
-    program.Terminal.SetSubject(path);
-    program.Terminal.SetFilePassword(filePassword);
-    program.Terminal.AllowPasswordPrompt(false);
-    image.CurrentFilePath = path;
-    return SaveDataFile(program.Ctx, image) ? 0 : kExitFailure;
+    DecodeRadioMemory(*program.Image, memory);
+    return SaveNewFile(program, *file);
 }
 
 } // namespace rp70::cli

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "editors/book_sort.h"
+#include "support/memory_bytes.h"
 #include "support/recording_interaction.h"
 #include "support/recording_marks.h"
 
@@ -19,7 +20,7 @@ namespace rp70 {
 namespace {
 
 using namespace std::string_literals;
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
 using Mark = test::RecordingMarks::Mark;
 
 class BookCodecTest : public ::testing::Test {

@@ -6,22 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "support/memory_bytes.h"
 #include "support/recording_interaction.h"
 #include "support/recording_marks.h"
 
 namespace rp70 {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
+using test::BytesAt;
+using test::Stored;
 using Mark = test::RecordingMarks::Mark;
-
-Bytes BytesAt(const RadioMemory& memory, int address, int count) {
-    return Bytes(memory.begin() + address, memory.begin() + address + count);
-}
-
-std::string Stored(const auto& field) {
-    return std::string(field.begin(), field.end());
-}
 
 class FiveToneCodec : public ::testing::Test {
 protected:

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "support/memory_bytes.h"
 #include "support/recording_interaction.h"
 #include "support/recording_marks.h"
 
@@ -17,7 +18,7 @@ namespace rp70 {
 namespace {
 
 using namespace std::string_literals;
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
 using Mark = test::RecordingMarks::Mark;
 
 class OptionCodecTest : public ::testing::Test {

@@ -11,11 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "support/memory_bytes.h"
+
 namespace rp70 {
 namespace {
 
 using namespace std::string_literals;
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
 
 class RadioInfoCodecTest : public ::testing::Test {
 protected:

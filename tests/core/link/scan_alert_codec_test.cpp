@@ -8,13 +8,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "support/memory_bytes.h"
 #include "support/recording_interaction.h"
 #include "support/recording_marks.h"
 
 namespace rp70 {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
+using test::Bytes;
 using Mark = test::RecordingMarks::Mark;
 
 class ScanAlertCodecTest : public ::testing::Test {
