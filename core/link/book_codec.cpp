@@ -29,16 +29,9 @@ bool IsDigitCode(std::uint8_t byte) {
     return byte >= '0' && byte <= '9';
 }
 
-/// True for a non-empty text of decimal digits only.
-bool IsNumber(const std::string& text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) {
-        return IsDigitCode(static_cast<std::uint8_t>(c));
-    });
-}
-
 void EncodeEntry(const BookEntry& entry, std::size_t i, const EncodeTarget& target) {
     const std::string id = TextOf(entry.BookId);
-    PutText(target.Memory, IdAddress(i), kIdLength, IsNumber(id) ? id : std::string(), 0x00);
+    PutText(target.Memory, IdAddress(i), kIdLength, IsDigitText(id) ? id : std::string(), 0x00);
     target.Marks.MarkForWrite(RecordKind::CommunicationBook, IdAddress(i), kIdLength);
 
     PutText(target.Memory, NameAddress(i), kNameWidth, TextOf(entry.BookName), 0x00);

@@ -39,11 +39,6 @@ std::size_t At(int address) {
     return static_cast<std::size_t>(address);
 }
 
-bool IsDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 // The four BCD bytes of a frequency text: the text (or `whenEmpty`) completed with "0" to eight
 // digits, read two digits a byte as hexadecimal; the ninth digit is not sent.
 std::array<std::uint8_t, kFreqBytes> FreqBytes(std::string text, std::string_view whenEmpty) {
@@ -67,7 +62,7 @@ long DcsValue(std::int16_t dcs) {
     return dcs;
 }
 
-// The 32-byte block of `c`, built on `block`; byte 31 keeps what `block` holds.
+// The 32-byte block of `c` but its name, built on `block`; byte 31 keeps what `block` holds.
 std::array<std::uint8_t, kChannelBlockLength>
 EncodeBlock(const ChannelRecord& c, std::array<std::uint8_t, kChannelBlockLength> block) {
     const auto rx = FreqBytes(TextOf(c.RxFreq), "FFFFFFFF");
@@ -98,16 +93,6 @@ EncodeBlock(const ChannelRecord& c, std::array<std::uint8_t, kChannelBlockLength
     block[16] = ByteOf(c.Signalling);
     block[17] = ByteOf(c.TwoToneNumber);
     block[18] = ByteOf(c.FiveToneNumber);
-
-    // The name field holds at most seven characters, so it always fits its seven bytes; an
-    // empty name is seven 00 bytes, any other is padded with spaces.
-    const std::string name = TextOf(c.Name);
-    for (int i = 0; i < kNameWidth; ++i) {
-        const auto index = static_cast<std::size_t>(i);
-        block[At(kNameOffset + i)] = index < name.size() ? static_cast<std::uint8_t>(name[index])
-                                     : name.empty()      ? 0x00
-                                                         : 0x20;
-    }
 
     block[26] = ByteOf(c.BusyLock);
     block[27] = ByteOf(c.RadioReserved);
@@ -168,6 +153,8 @@ void EncodeChannel(const ChannelRecord& c, const EncodeTarget& target) {
     }
     target.Marks.MarkForWrite(RecordKind::Channels, address, kChannelBlockLength);
     std::copy(block.begin(), block.end(), memory.begin() + static_cast<std::ptrdiff_t>(address));
+    // The name field holds at most seven characters, so it always fits its place.
+    PutName(memory, address + kNameOffset, kNameWidth, TextOf(c.Name));
     if (n <= kLastMemoryChannel) {
         // The PTT-ID codes are kept in the memory but not sent.
         std::copy(pttId.begin(), pttId.end(),
@@ -274,7 +261,7 @@ std::string TakePttIdCode(RadioMemory& memory, int k) {
         if (digit > 15) {
             digit = 0;
         }
-        code.push_back(HexText(digit)[1]);
+        code.push_back(HexDigit(digit));
     }
     return code;
 }
@@ -333,7 +320,7 @@ void GetCommDataByFrequency(RadioImage& image, RadioMemory& memory) {
         const int address = ChannelBlockAddress(n);
 
         const std::string rx = DigitsAt(memory, address);
-        if (!IsDigits(rx)) {
+        if (!IsDigitText(rx)) {
             continue; // no receive frequency: an empty channel
         }
         ChannelRecord c = image.Channels[At(count)];
@@ -343,7 +330,7 @@ void GetCommDataByFrequency(RadioImage& image, RadioMemory& memory) {
             c.ScanSkip = static_cast<std::int16_t>(BitIsClear(memory, kScanBitmap, k) ? 0 : 1);
         }
         std::string offset = DigitsAt(memory, address + kFreqBytes);
-        if (!IsDigits(offset)) {
+        if (!IsDigitText(offset)) {
             offset = "00000000";
         }
         if (fixed) {

@@ -45,9 +45,18 @@ std::uint8_t HexPair(char high, char low) {
     return static_cast<std::uint8_t>(h * 16 + l);
 }
 
-std::string HexText(std::uint8_t byte) {
+bool IsDigitText(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+char HexDigit(int value) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
-    return {kDigits[byte >> 4], kDigits[byte & 0x0F]};
+    return kDigits[value & 0x0F];
+}
+
+std::string HexText(std::uint8_t byte) {
+    return {HexDigit(byte >> 4), HexDigit(byte & 0x0F)};
 }
 
 void PutText(RadioMemory& memory, int address, int width, std::string_view text,

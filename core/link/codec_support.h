@@ -41,6 +41,12 @@ int BitsIn(std::uint8_t byte, int shift, int width = 1);
 /// Value of a hexadecimal digit ("0" … "9", "A" … "F", "a" … "f"); −1 for anything else.
 int HexDigitValue(char digit);
 
+/// True for a text of decimal digits only, at least one: how the radio's numbers are written.
+bool IsDigitText(std::string_view text);
+
+/// The upper-case hexadecimal digit of `value` (0 … 15).
+char HexDigit(int value);
+
 /// Two hexadecimal digits as one byte, the first in the high nibble; EncodeError when either
 /// is not a hexadecimal digit.
 std::uint8_t HexPair(char high, char low);

@@ -52,11 +52,6 @@ std::uint8_t At(const RadioMemory& memory, int address) {
     return memory.at(static_cast<std::size_t>(address));
 }
 
-bool IsDigitText(const std::string& text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 /// The own ID as the radio takes it: a number completed with "0" at its end to three digits;
 /// anything else is "000".
 std::string CompletedOwnId(const FixedText<3>& field) {

@@ -186,12 +186,11 @@ void TakeInfoCode(const RadioMemory& memory, int at, FiveToneInfoCode& info) {
     info.Response = InfoByte(memory, at + kInfoResponseOffset);
     info.Length = static_cast<std::uint8_t>(
         std::min<int>(InfoByte(memory, at + kInfoLengthOffset), kInfoDigits));
-    static constexpr char kHexDigits[] = "0123456789ABCDEF";
     std::string digits;
     for (int k = 0; k < info.Length; ++k) {
         // A byte that is no digit value is read as digit 0.
         const std::uint8_t value = At(memory, at + kInfoDigitsOffset + k);
-        digits.push_back(value < 16 ? kHexDigits[value] : '0');
+        digits.push_back(value < 16 ? HexDigit(value) : '0');
     }
     WriteFixedText(info.Digits, digits);
     WriteFixedText(info.Name, TakeText(memory, at + kInfoNameOffset, kNameWidth));
