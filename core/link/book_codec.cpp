@@ -1,6 +1,5 @@
 #include "link/book_codec.h"
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
