@@ -28,6 +28,14 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+/// The byte at radio address `address`.
+inline std::uint8_t& ByteAt(RadioMemory& memory, int address) {
+    return memory.at(static_cast<std::size_t>(address));
+}
+inline std::uint8_t ByteAt(const RadioMemory& memory, int address) {
+    return memory.at(static_cast<std::size_t>(address));
+}
+
 /// `value` as one byte; EncodeError when it is outside 0 … 255.
 std::uint8_t ByteOf(long value);
 

@@ -44,14 +44,6 @@ bool IsSignDigit(long value) {
     return value >= kFirstSignDigit && value <= kLastSignDigit;
 }
 
-std::uint8_t& At(RadioMemory& memory, int address) {
-    return memory.at(static_cast<std::size_t>(address));
-}
-
-std::uint8_t At(const RadioMemory& memory, int address) {
-    return memory.at(static_cast<std::size_t>(address));
-}
-
 /// The own ID as the radio takes it: a number completed with "0" at its end to three digits;
 /// anything else is "000".
 std::string CompletedOwnId(const FixedText<3>& field) {
@@ -70,7 +62,7 @@ template <std::size_t Width, typename Code>
 void PutCode(RadioMemory& memory, int address, int lengthAddress, const Code& code) {
     static_assert(Width == 24 || Width == 14);
     const long length = code.Length > static_cast<long>(Width) ? 0 : code.Length;
-    At(memory, lengthAddress) = ByteOf(length);
+    ByteAt(memory, lengthAddress) = ByteOf(length);
 
     std::string digits = TextOf(code.Digits);
     const auto count = static_cast<std::size_t>(length);
@@ -87,7 +79,7 @@ void PutCode(RadioMemory& memory, int address, int lengthAddress, const Code& co
         throw EncodeError("code shorter than its length");
     }
     for (std::size_t k = 0; k < sent; k += 2) {
-        At(memory, address + static_cast<int>(k / 2)) = HexPair(digits[k], digits[k + 1]);
+        ByteAt(memory, address + static_cast<int>(k / 2)) = HexPair(digits[k], digits[k + 1]);
     }
 }
 
@@ -95,14 +87,14 @@ void PutCode(RadioMemory& memory, int address, int lengthAddress, const Code& co
 /// digits of the bytes, cut to the length and followed by a NUL when shorter than the field.
 template <std::size_t Width, typename Code>
 void TakeCode(const RadioMemory& memory, int address, int lengthAddress, Code& code) {
-    int length = At(memory, lengthAddress);
+    int length = ByteAt(memory, lengthAddress);
     if (length > static_cast<int>(Width)) {
         length = 0;
     }
     code.Length = static_cast<std::int16_t>(length);
     std::string digits;
     for (int k = 0; k < (length + 1) / 2; ++k) {
-        digits += HexText(At(memory, address + k));
+        digits += HexText(ByteAt(memory, address + k));
     }
     digits.resize(static_cast<std::size_t>(length));
     if (digits.size() < Width) {
@@ -118,23 +110,24 @@ bool SetCommDataByDTMF(RadioImage& image, const EncodeTarget& target) {
         const DTMFRecord& dtmf = image.Record.Function.Dtmf;
         RadioMemory& memory = target.Memory;
 
-        At(memory, kSeparatorAt) = static_cast<std::uint8_t>(
+        ByteAt(memory, kSeparatorAt) = static_cast<std::uint8_t>(
             IsSignDigit(dtmf.SeparatorCode) ? dtmf.SeparatorCode : kDefaultSeparator);
-        At(memory, kGroupAt) =
+        ByteAt(memory, kGroupAt) =
             static_cast<std::uint8_t>(IsSignDigit(dtmf.GroupCode) ? dtmf.GroupCode : kGroupOff);
-        At(memory, kDecodeResponseAt) =
+        ByteAt(memory, kDecodeResponseAt) =
             ByteOf(dtmf.DecodeResponse > kMaxDecodeResponse ? 0 : dtmf.DecodeResponse);
-        At(memory, kPreSendDelayAt) = ByteOf(dtmf.PreSendDelay);
-        At(memory, kFirstDigitDelayAt) =
+        ByteAt(memory, kPreSendDelayAt) = ByteOf(dtmf.PreSendDelay);
+        ByteAt(memory, kFirstDigitDelayAt) =
             ByteOf(dtmf.FirstDigitDelay > kMaxFirstDigitDelay ? 0 : dtmf.FirstDigitDelay);
-        At(memory, kResetTimeAt) = ByteOf(dtmf.ResetTime);
+        ByteAt(memory, kResetTimeAt) = ByteOf(dtmf.ResetTime);
         const std::string ownId = CompletedOwnId(dtmf.OwnId);
         for (std::size_t i = 0; i < kOwnIdDigits; ++i) {
-            At(memory, kOwnIdAt + static_cast<int>(i)) = static_cast<std::uint8_t>(ownId[i] - '0');
+            ByteAt(memory, kOwnIdAt + static_cast<int>(i)) =
+                static_cast<std::uint8_t>(ownId[i] - '0');
         }
-        At(memory, kSideToneAt) = ByteOf(dtmf.SideTone);
-        At(memory, kPostSendDelayAt) = ByteOf(dtmf.PostSendDelay);
-        At(memory, kPauseTimeAt) = ByteOf(dtmf.PauseTime);
+        ByteAt(memory, kSideToneAt) = ByteOf(dtmf.SideTone);
+        ByteAt(memory, kPostSendDelayAt) = ByteOf(dtmf.PostSendDelay);
+        ByteAt(memory, kPauseTimeAt) = ByteOf(dtmf.PauseTime);
         PutCode<14>(memory, kKillCodeAt, kKillCodeAt + kShortLengthOffset, dtmf.KillCode);
         PutCode<14>(memory, kStunCodeAt, kStunCodeAt + kShortLengthOffset, dtmf.StunCode);
         target.Marks.MarkForWrite(RecordKind::Dtmf, kSeparatorAt, 32);
@@ -158,28 +151,28 @@ bool SetCommDataByDTMF(RadioImage& image, const EncodeTarget& target) {
 void GetCommDataByDTMF(RadioImage& image, RadioMemory& memory) {
     DTMFRecord dtmf = image.Record.Function.Dtmf;
 
-    const int separator = At(memory, kSeparatorAt);
+    const int separator = ByteAt(memory, kSeparatorAt);
     dtmf.SeparatorCode =
         static_cast<std::int16_t>(IsSignDigit(separator) ? separator : kDefaultSeparator);
-    const int group = At(memory, kGroupAt);
+    const int group = ByteAt(memory, kGroupAt);
     dtmf.GroupCode = static_cast<std::int16_t>(IsSignDigit(group) ? group : kReadGroupOff);
 
     // These two repairs are kept in the memory as well, so it matches what the image holds.
-    if (At(memory, kDecodeResponseAt) > kMaxDecodeResponse) {
-        At(memory, kDecodeResponseAt) = 0;
+    if (ByteAt(memory, kDecodeResponseAt) > kMaxDecodeResponse) {
+        ByteAt(memory, kDecodeResponseAt) = 0;
     }
-    dtmf.DecodeResponse = At(memory, kDecodeResponseAt);
-    if (At(memory, kFirstDigitDelayAt) > kMaxFirstDigitDelay) {
-        At(memory, kFirstDigitDelayAt) = 0;
+    dtmf.DecodeResponse = ByteAt(memory, kDecodeResponseAt);
+    if (ByteAt(memory, kFirstDigitDelayAt) > kMaxFirstDigitDelay) {
+        ByteAt(memory, kFirstDigitDelayAt) = 0;
     }
-    dtmf.FirstDigitDelay = At(memory, kFirstDigitDelayAt);
+    dtmf.FirstDigitDelay = ByteAt(memory, kFirstDigitDelayAt);
 
-    dtmf.PreSendDelay = At(memory, kPreSendDelayAt);
-    dtmf.ResetTime = At(memory, kResetTimeAt);
+    dtmf.PreSendDelay = ByteAt(memory, kPreSendDelayAt);
+    dtmf.ResetTime = ByteAt(memory, kResetTimeAt);
 
     std::string ownId;
     for (std::size_t i = 0; i < kOwnIdDigits; ++i) {
-        const int digit = At(memory, kOwnIdAt + static_cast<int>(i));
+        const int digit = ByteAt(memory, kOwnIdAt + static_cast<int>(i));
         if (digit > 9) {
             ownId = std::string(kOwnIdDigits, '0');
             break;
@@ -188,9 +181,9 @@ void GetCommDataByDTMF(RadioImage& image, RadioMemory& memory) {
     }
     dtmf.OwnId = MakeFixedText<3>(ownId);
 
-    dtmf.SideTone = At(memory, kSideToneAt);
-    dtmf.PostSendDelay = At(memory, kPostSendDelayAt);
-    dtmf.PauseTime = At(memory, kPauseTimeAt);
+    dtmf.SideTone = ByteAt(memory, kSideToneAt);
+    dtmf.PostSendDelay = ByteAt(memory, kPostSendDelayAt);
+    dtmf.PauseTime = ByteAt(memory, kPauseTimeAt);
 
     TakeCode<14>(memory, kKillCodeAt, kKillCodeAt + kShortLengthOffset, dtmf.KillCode);
     TakeCode<14>(memory, kStunCodeAt, kStunCodeAt + kShortLengthOffset, dtmf.StunCode);

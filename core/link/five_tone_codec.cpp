@@ -61,14 +61,6 @@ constexpr std::uint8_t kMaxToneLength = 10;
 constexpr std::uint8_t kUsualToneLength = 7;
 constexpr std::uint8_t kUnsetInfoByte = 0xFF;
 
-std::uint8_t& At(RadioMemory& memory, int address) {
-    return memory.at(static_cast<std::size_t>(address));
-}
-
-std::uint8_t At(const RadioMemory& memory, int address) {
-    return memory.at(static_cast<std::size_t>(address));
-}
-
 /// A tone length outside 3 … 10 is taken as 7, on the way out and on the way back alike.
 std::uint8_t UsableToneLength(std::uint8_t toneLength) {
     return toneLength < kMinToneLength || toneLength > kMaxToneLength ? kUsualToneLength
@@ -113,7 +105,7 @@ void PutOwnId(RadioMemory& memory, const FiveToneRecord& record) {
             }
             value = static_cast<std::uint8_t>(id[at] - '0');
         }
-        At(memory, kOwnIdAt + i) = value;
+        ByteAt(memory, kOwnIdAt + i) = value;
     }
 }
 
@@ -123,16 +115,16 @@ void PutCode(RadioMemory& memory, int at, const FiveToneCode& code, int maxDigit
     if (code.Length > maxDigits) {
         throw EncodeError("code longer than its block");
     }
-    At(memory, at + kCodeStandardOffset) = code.Standard;
-    At(memory, at + kCodeLengthOffset) = code.Length;
-    At(memory, at + kCodeToneLengthOffset) = UsableToneLength(code.ToneLength);
+    ByteAt(memory, at + kCodeStandardOffset) = code.Standard;
+    ByteAt(memory, at + kCodeLengthOffset) = code.Length;
+    ByteAt(memory, at + kCodeToneLengthOffset) = UsableToneLength(code.ToneLength);
 
     std::string digits = DigitsToSend(TextOf(code.Digits), code.Length);
     if (digits.size() % 2 != 0) {
         digits.push_back('E');
     }
     for (std::size_t k = 0; k < digits.size(); k += 2) {
-        At(memory, at + kCodeDigitsOffset + static_cast<int>(k / 2)) =
+        ByteAt(memory, at + kCodeDigitsOffset + static_cast<int>(k / 2)) =
             HexPair(digits[k], digits[k + 1]);
     }
     if (withName) {
@@ -143,13 +135,13 @@ void PutCode(RadioMemory& memory, int at, const FiveToneCode& code, int maxDigit
 /// Reads a code block at `at` into `code`; a length beyond the `maxDigits` of the block is
 /// read as that many digits.
 void TakeCode(const RadioMemory& memory, int at, FiveToneCode& code, int maxDigits, bool withName) {
-    code.Standard = At(memory, at + kCodeStandardOffset);
+    code.Standard = ByteAt(memory, at + kCodeStandardOffset);
     code.Length =
-        static_cast<std::uint8_t>(std::min<int>(At(memory, at + kCodeLengthOffset), maxDigits));
-    code.ToneLength = UsableToneLength(At(memory, at + kCodeToneLengthOffset));
+        static_cast<std::uint8_t>(std::min<int>(ByteAt(memory, at + kCodeLengthOffset), maxDigits));
+    code.ToneLength = UsableToneLength(ByteAt(memory, at + kCodeToneLengthOffset));
     std::string digits;
     for (int k = 0; k < (code.Length + 1) / 2; ++k) {
-        digits += HexText(At(memory, at + kCodeDigitsOffset + k));
+        digits += HexText(ByteAt(memory, at + kCodeDigitsOffset + k));
     }
     digits.resize(code.Length);
     WriteFixedText(code.Digits, digits);
@@ -162,22 +154,23 @@ void PutInfoCode(RadioMemory& memory, int at, const FiveToneInfoCode& info) {
     if (info.Length > kInfoDigits) {
         throw EncodeError("info code longer than its block");
     }
-    At(memory, at + kInfoFunctionOffset) = info.Function;
-    At(memory, at + kInfoResponseOffset) = info.Response;
-    At(memory, at + kInfoLengthOffset) = info.Length;
+    ByteAt(memory, at + kInfoFunctionOffset) = info.Function;
+    ByteAt(memory, at + kInfoResponseOffset) = info.Response;
+    ByteAt(memory, at + kInfoLengthOffset) = info.Length;
     const std::string digits = DigitsToSend(TextOf(info.Digits), info.Length);
     for (std::size_t k = 0; k < digits.size(); ++k) {
         const int value = HexDigitValue(digits[k]);
         if (value < 0) {
             throw EncodeError("info code digit not hexadecimal");
         }
-        At(memory, at + kInfoDigitsOffset + static_cast<int>(k)) = static_cast<std::uint8_t>(value);
+        ByteAt(memory, at + kInfoDigitsOffset + static_cast<int>(k)) =
+            static_cast<std::uint8_t>(value);
     }
     PutName(memory, at + kInfoNameOffset, kNameWidth, TextOf(info.Name));
 }
 
 std::uint8_t InfoByte(const RadioMemory& memory, int address) {
-    const std::uint8_t byte = At(memory, address);
+    const std::uint8_t byte = ByteAt(memory, address);
     return byte == kUnsetInfoByte ? 0 : byte;
 }
 
@@ -189,7 +182,7 @@ void TakeInfoCode(const RadioMemory& memory, int at, FiveToneInfoCode& info) {
     std::string digits;
     for (int k = 0; k < info.Length; ++k) {
         // A byte that is no digit value is read as digit 0.
-        const std::uint8_t value = At(memory, at + kInfoDigitsOffset + k);
+        const std::uint8_t value = ByteAt(memory, at + kInfoDigitsOffset + k);
         digits.push_back(value < 16 ? HexDigit(value) : '0');
     }
     WriteFixedText(info.Digits, digits);
@@ -199,10 +192,10 @@ void TakeInfoCode(const RadioMemory& memory, int at, FiveToneInfoCode& info) {
 void TakeOwnId(const RadioMemory& memory, FiveToneRecord& record) {
     // Only five places exist; the length is repaired to what was read.
     record.OwnIdLength =
-        static_cast<std::uint8_t>(std::min<int>(At(memory, kOwnIdLengthAt), kOwnIdPlaces));
+        static_cast<std::uint8_t>(std::min<int>(ByteAt(memory, kOwnIdLengthAt), kOwnIdPlaces));
     std::string id;
     for (int i = 0; i < record.OwnIdLength; ++i) {
-        const std::uint8_t digit = At(memory, kOwnIdAt + i);
+        const std::uint8_t digit = ByteAt(memory, kOwnIdAt + i);
         if (digit > 9) {
             // Not an ID the radio can have sent: it reads as all zeros.
             id.assign(record.OwnIdLength, '0');
@@ -221,21 +214,21 @@ bool SetCommDataBy5Tone(const RadioImage& image, const EncodeTarget& target) {
         const FiveToneRecord& record = image.Record.Function.FiveTone;
         RadioMemory& memory = target.Memory;
 
-        At(memory, kReservedAt) = record.Reserved;
-        At(memory, kDecodeResponseAt) = record.DecodeResponse;
-        At(memory, kStandardAt) = record.Standard;
-        At(memory, kOwnIdLengthAt) = record.OwnIdLength;
-        At(memory, kToneLengthAt) = record.ToneLength;
-        At(memory, kPreSendDelayAt) = record.PreSendDelay;
-        At(memory, kPostSendDelayAt) = record.PostSendDelay;
-        At(memory, kPauseTimeAt) = record.PauseTime;
-        At(memory, kResetTimeAt) = record.ResetTime;
-        At(memory, kFirstDigitDelayAt) = ByteOf(record.FirstDigitDelay);
-        At(memory, kSideToneAt) = ByteOf(record.SideTone);
-        At(memory, kAniSeparatorAt) = ByteOf(record.AniSeparator);
-        At(memory, kPauseCodeAt) = ByteOf(record.PauseCode);
-        At(memory, kPauseCodeTimeAt) = ByteOf(record.PauseCodeTime);
-        At(memory, kDecodeTimeAt) = image.Record.DecodeTime;
+        ByteAt(memory, kReservedAt) = record.Reserved;
+        ByteAt(memory, kDecodeResponseAt) = record.DecodeResponse;
+        ByteAt(memory, kStandardAt) = record.Standard;
+        ByteAt(memory, kOwnIdLengthAt) = record.OwnIdLength;
+        ByteAt(memory, kToneLengthAt) = record.ToneLength;
+        ByteAt(memory, kPreSendDelayAt) = record.PreSendDelay;
+        ByteAt(memory, kPostSendDelayAt) = record.PostSendDelay;
+        ByteAt(memory, kPauseTimeAt) = record.PauseTime;
+        ByteAt(memory, kResetTimeAt) = record.ResetTime;
+        ByteAt(memory, kFirstDigitDelayAt) = ByteOf(record.FirstDigitDelay);
+        ByteAt(memory, kSideToneAt) = ByteOf(record.SideTone);
+        ByteAt(memory, kAniSeparatorAt) = ByteOf(record.AniSeparator);
+        ByteAt(memory, kPauseCodeAt) = ByteOf(record.PauseCode);
+        ByteAt(memory, kPauseCodeTimeAt) = ByteOf(record.PauseCodeTime);
+        ByteAt(memory, kDecodeTimeAt) = image.Record.DecodeTime;
 
         PutOwnId(memory, record);
 
@@ -254,13 +247,13 @@ bool SetCommDataBy5Tone(const RadioImage& image, const EncodeTarget& target) {
 
         // Each bitmap byte is rebuilt from all set: a bit is cleared for an element in use.
         for (std::size_t j = 0; j < kFiveToneCodeCount; j += 8) {
-            At(memory, BitmapByte(j)) = 0xFF;
+            ByteAt(memory, BitmapByte(j)) = 0xFF;
         }
         for (std::size_t j = 0; j < kFiveToneCodeCount; ++j) {
             const FiveToneCode& code = record.Codes[j];
             const bool inUse = code.InUseFlag == 0;
             if (inUse) {
-                At(memory, BitmapByte(j)) &= static_cast<std::uint8_t>(~(1U << BitmapShift(j)));
+                ByteAt(memory, BitmapByte(j)) &= static_cast<std::uint8_t>(~(1U << BitmapShift(j)));
             }
             PutCode(memory, CodeAddress(j), code, kListCodeDigits, true);
             if (inUse) {
@@ -273,20 +266,20 @@ bool SetCommDataBy5Tone(const RadioImage& image, const EncodeTarget& target) {
 void GetCommDataBy5Tone(RadioImage& image, const RadioMemory& memory) {
     FiveToneRecord record = image.Record.Function.FiveTone;
 
-    record.Reserved = At(memory, kReservedAt);
-    record.DecodeResponse = At(memory, kDecodeResponseAt);
-    record.Standard = At(memory, kStandardAt);
-    record.ToneLength = At(memory, kToneLengthAt);
-    record.PreSendDelay = At(memory, kPreSendDelayAt);
-    record.PostSendDelay = At(memory, kPostSendDelayAt);
-    record.PauseTime = At(memory, kPauseTimeAt);
-    record.ResetTime = At(memory, kResetTimeAt);
-    record.FirstDigitDelay = At(memory, kFirstDigitDelayAt);
-    record.SideTone = At(memory, kSideToneAt);
-    record.AniSeparator = At(memory, kAniSeparatorAt);
-    record.PauseCode = At(memory, kPauseCodeAt);
-    record.PauseCodeTime = At(memory, kPauseCodeTimeAt);
-    image.Record.DecodeTime = At(memory, kDecodeTimeAt);
+    record.Reserved = ByteAt(memory, kReservedAt);
+    record.DecodeResponse = ByteAt(memory, kDecodeResponseAt);
+    record.Standard = ByteAt(memory, kStandardAt);
+    record.ToneLength = ByteAt(memory, kToneLengthAt);
+    record.PreSendDelay = ByteAt(memory, kPreSendDelayAt);
+    record.PostSendDelay = ByteAt(memory, kPostSendDelayAt);
+    record.PauseTime = ByteAt(memory, kPauseTimeAt);
+    record.ResetTime = ByteAt(memory, kResetTimeAt);
+    record.FirstDigitDelay = ByteAt(memory, kFirstDigitDelayAt);
+    record.SideTone = ByteAt(memory, kSideToneAt);
+    record.AniSeparator = ByteAt(memory, kAniSeparatorAt);
+    record.PauseCode = ByteAt(memory, kPauseCodeAt);
+    record.PauseCodeTime = ByteAt(memory, kPauseCodeTimeAt);
+    image.Record.DecodeTime = ByteAt(memory, kDecodeTimeAt);
 
     TakeOwnId(memory, record);
 
@@ -300,7 +293,7 @@ void GetCommDataBy5Tone(RadioImage& image, const RadioMemory& memory) {
     for (std::size_t j = 0; j < kFiveToneCodeCount; ++j) {
         FiveToneCode& code = record.Codes[j];
         code.InUseFlag =
-            static_cast<std::int16_t>(BitsIn(At(memory, BitmapByte(j)), BitmapShift(j)));
+            static_cast<std::int16_t>(BitsIn(ByteAt(memory, BitmapByte(j)), BitmapShift(j)));
         if (code.InUseFlag == 0) {
             TakeCode(memory, CodeAddress(j), code, kListCodeDigits, true);
         }

@@ -58,38 +58,31 @@ template <typename Record, typename Visit> void ForEachOptionByte(Record& r, Vis
     visit(0x0235, r.Option1719);
 }
 
-std::uint8_t& At(RadioMemory& memory, int address) {
-    return memory[static_cast<std::size_t>(address)];
-}
-
-std::uint8_t At(const RadioMemory& memory, int address) {
-    return memory[static_cast<std::size_t>(address)];
-}
-
 void Encode(const RadioImage& image, RadioMemory& memory) {
     const OptionsRecord& options = image.Record.Function.Options;
     const DTMFRecord& dtmf = image.Record.Function.Dtmf;
     const auto& extra = image.Record.OptionExtra;
 
-    At(memory, kKeyLockAddress) = extra[kKeyLock];
+    ByteAt(memory, kKeyLockAddress) = extra[kKeyLock];
     ForEachOptionByte(options, [&memory](int address, std::int16_t value) {
-        At(memory, address) = ByteOf(value);
+        ByteAt(memory, address) = ByteOf(value);
     });
-    At(memory, 0x0229) = 0x00;
-    At(memory, 0x022D) = 0x00;
-    At(memory, kFlagsAddress) = static_cast<std::uint8_t>(
+    ByteAt(memory, 0x0229) = 0x00;
+    ByteAt(memory, 0x022D) = 0x00;
+    ByteAt(memory, kFlagsAddress) = static_cast<std::uint8_t>(
         BitsOf(options.Option1716, kOption1716Bit) |
         BitsOf(options.TailElimination, kTailEliminationBit) | BitsOf(dtmf.Ani, kAniBit) |
         BitsOf(extra[kUpDownKeyLock], kUpDownKeyLockBit) |
         BitsOf(extra[kAlertEnable], kAlertEnableBit));
-    At(memory, kSendTimeAddress) = ByteOf(dtmf.SendTime);
-    At(memory, kOperationAddress) = static_cast<std::uint8_t>(
+    ByteAt(memory, kSendTimeAddress) = ByteOf(dtmf.SendTime);
+    ByteAt(memory, kOperationAddress) = static_cast<std::uint8_t>(
         BitsOf(options.FunctionOperation, kFunctionOperationBit) |
         BitsOf(options.InternalFunctionOperation, kInternalFunctionOperationBit) |
         BitsOf(options.InitialiseKeys, kInitialiseKeysBit));
-    At(memory, kPasswordEnableAddress) = ByteOf(options.PowerOnPasswordEnable);
+    ByteAt(memory, kPasswordEnableAddress) = ByteOf(options.PowerOnPasswordEnable);
     for (std::size_t k = 0; k < kKeyFunctionCount; ++k) {
-        At(memory, kKeyFunctionsAddress + static_cast<int>(k)) = ByteOf(options.KeyFunctions[k]);
+        ByteAt(memory, kKeyFunctionsAddress + static_cast<int>(k)) =
+            ByteOf(options.KeyFunctions[k]);
     }
     PutText(memory, kPasswordAddress, kPasswordWidth, TextOf(options.PowerOnPassword), 0x00);
     PutText(memory, kWelcomeAddress, kWelcomeWidth, TextOf(options.WelcomeText), 0x00);
@@ -110,31 +103,31 @@ void GetCommDataByOption(RadioImage& image, const RadioMemory& memory) {
     DTMFRecord& dtmf = image.Record.Function.Dtmf;
     auto& extra = image.Record.OptionExtra;
 
-    const std::uint8_t keyLock = At(memory, kKeyLockAddress);
+    const std::uint8_t keyLock = ByteAt(memory, kKeyLockAddress);
     extra[kKeyLock] = keyLock > 1 ? 1 : keyLock;
-    ForEachOptionByte(options,
-                      [&memory](int address, std::int16_t& value) { value = At(memory, address); });
+    ForEachOptionByte(
+        options, [&memory](int address, std::int16_t& value) { value = ByteAt(memory, address); });
     if (options.Option18 > 1) {
         options.Option18 = 0;
     }
 
-    const std::uint8_t flags = At(memory, kFlagsAddress);
+    const std::uint8_t flags = ByteAt(memory, kFlagsAddress);
     options.Option1716 = static_cast<std::int16_t>(BitsIn(flags, kOption1716Bit));
     options.TailElimination = static_cast<std::int16_t>(BitsIn(flags, kTailEliminationBit));
     dtmf.Ani = static_cast<std::int16_t>(BitsIn(flags, kAniBit));
     extra[kUpDownKeyLock] = static_cast<std::uint8_t>(BitsIn(flags, kUpDownKeyLockBit));
     extra[kAlertEnable] = static_cast<std::uint8_t>(BitsIn(flags, kAlertEnableBit));
-    dtmf.SendTime = At(memory, kSendTimeAddress);
+    dtmf.SendTime = ByteAt(memory, kSendTimeAddress);
 
-    const std::uint8_t operation = At(memory, kOperationAddress);
+    const std::uint8_t operation = ByteAt(memory, kOperationAddress);
     options.FunctionOperation = static_cast<std::int16_t>(BitsIn(operation, kFunctionOperationBit));
     options.InternalFunctionOperation =
         static_cast<std::int16_t>(BitsIn(operation, kInternalFunctionOperationBit));
     options.InitialiseKeys = static_cast<std::int16_t>(BitsIn(operation, kInitialiseKeysBit));
 
-    options.PowerOnPasswordEnable = At(memory, kPasswordEnableAddress);
+    options.PowerOnPasswordEnable = ByteAt(memory, kPasswordEnableAddress);
     for (std::size_t k = 0; k < kKeyFunctionCount; ++k) {
-        options.KeyFunctions[k] = At(memory, kKeyFunctionsAddress + static_cast<int>(k));
+        options.KeyFunctions[k] = ByteAt(memory, kKeyFunctionsAddress + static_cast<int>(k));
     }
     WriteFixedText(options.PowerOnPassword, TakeText(memory, kPasswordAddress, kPasswordWidth));
     WriteFixedText(options.WelcomeText, TakeText(memory, kWelcomeAddress, kWelcomeWidth));

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace rp70 {
 
@@ -14,63 +15,18 @@ constexpr int kEntriesAt = 0x0B00;
 constexpr int kEntrySize = 16;
 constexpr int kEntryNameOffset = 8;
 constexpr int kNameWidth = 7;
-constexpr std::size_t kHeaderSize = 24;
 constexpr std::size_t kEntryByteCount = 8;
 constexpr std::uint8_t kMaxEncodePair = 14;
 
 /// The header byte each address from 0300 holds. The 16-bit tones and dividers travel in the
 /// opposite byte order to the one the record keeps.
-constexpr std::array<std::size_t, kHeaderSize> kHeaderByteAt = {
+constexpr std::array<std::size_t, kTwoToneHeaderSize> kHeaderByteAt = {
     1, 0, 3, 2, 6, 5, 8, 7, 10, 20, 21, 22, 23, 9, 11, 4, 13, 12, 15, 14, 17, 16, 19, 18};
 
 /// The entry byte each of the first eight bytes of an entry holds (each pair swapped).
 constexpr std::array<std::size_t, kEntryByteCount> kEntryByteAt = {1, 0, 3, 2, 5, 4, 7, 6};
 
-using HeaderBytes = std::array<std::uint8_t, kHeaderSize>;
 using EntryBytes = std::array<std::uint8_t, kEntryByteCount>;
-
-HeaderBytes HeaderOf(const TwoToneRecord& record) {
-    HeaderBytes header{};
-    header[0] = record.EncodeTone1[0];
-    header[1] = record.EncodeTone1[1];
-    header[2] = record.EncodeTone2[0];
-    header[3] = record.EncodeTone2[1];
-    header[4] = record.EncodePair;
-    header[5] = record.EncodeDivider1[0];
-    header[6] = record.EncodeDivider1[1];
-    header[7] = record.EncodeDivider2[0];
-    header[8] = record.EncodeDivider2[1];
-    header[9] = record.TwoToneSetting9;
-    header[10] = record.TwoToneSetting10;
-    header[11] = record.SideTone2;
-    for (std::size_t t = 0; t < record.ToneFrequencies.size(); ++t) {
-        header[12 + 2 * t] = record.ToneFrequencies[t][0];
-        header[13 + 2 * t] = record.ToneFrequencies[t][1];
-    }
-    header[20] = record.TwoToneTime1;
-    header[21] = record.TwoToneTime2;
-    header[22] = record.TwoToneTime3;
-    header[23] = record.TwoToneSetting23;
-    return header;
-}
-
-void SetHeader(TwoToneRecord& record, const HeaderBytes& header) {
-    record.EncodeTone1 = {header[0], header[1]};
-    record.EncodeTone2 = {header[2], header[3]};
-    record.EncodePair = header[4];
-    record.EncodeDivider1 = {header[5], header[6]};
-    record.EncodeDivider2 = {header[7], header[8]};
-    record.TwoToneSetting9 = header[9];
-    record.TwoToneSetting10 = header[10];
-    record.SideTone2 = header[11];
-    for (std::size_t t = 0; t < record.ToneFrequencies.size(); ++t) {
-        record.ToneFrequencies[t] = {header[12 + 2 * t], header[13 + 2 * t]};
-    }
-    record.TwoToneTime1 = header[20];
-    record.TwoToneTime2 = header[21];
-    record.TwoToneTime3 = header[22];
-    record.TwoToneSetting23 = header[23];
-}
 
 EntryBytes EntryBytesOf(const TwoToneEntry& entry) {
     return {entry.DecodeDivider1[0], entry.DecodeDivider1[1], entry.DecodeDivider2[0],
@@ -83,14 +39,6 @@ void SetBytes(TwoToneEntry& entry, const EntryBytes& bytes) {
     entry.DecodeDivider2 = {bytes[2], bytes[3]};
     entry.DecodeTone1 = {bytes[4], bytes[5]};
     entry.DecodeTone2 = {bytes[6], bytes[7]};
-}
-
-std::uint8_t& At(RadioMemory& memory, int address) {
-    return memory.at(static_cast<std::size_t>(address));
-}
-
-std::uint8_t At(const RadioMemory& memory, int address) {
-    return memory.at(static_cast<std::size_t>(address));
 }
 
 int EntryAddress(std::size_t index) {
@@ -112,16 +60,18 @@ bool SetCommDataBy2Tone(const RadioImage& image, const EncodeTarget& target) {
         const TwoToneRecord& record = image.Record.Function.TwoTone;
         RadioMemory& memory = target.Memory;
 
-        const HeaderBytes header = HeaderOf(record);
-        for (std::size_t a = 0; a < kHeaderSize; ++a) {
-            At(memory, kHeaderAt + static_cast<int>(a)) = header[kHeaderByteAt[a]];
+        std::vector<std::uint8_t> header;
+        ByteWriter out(header);
+        WriteHeader(out, record);
+        for (std::size_t a = 0; a < kTwoToneHeaderSize; ++a) {
+            ByteAt(memory, kHeaderAt + static_cast<int>(a)) = header[kHeaderByteAt[a]];
         }
         target.Marks.MarkForWrite(RecordKind::TwoTone, kHeaderAt, 32);
         target.Marks.MarkForWrite(RecordKind::TwoTone, kBitmapAt, 16);
 
         // Each bitmap byte is rebuilt from all set: a bit is cleared for an entry in use.
         for (std::size_t i = 0; i < kTwoToneEntryCount; i += 8) {
-            At(memory, BitmapByte(i)) = 0xFF;
+            ByteAt(memory, BitmapByte(i)) = 0xFF;
         }
         for (std::size_t i = 0; i < kTwoToneEntryCount; ++i) {
             const TwoToneEntry& entry = record.Entries[i];
@@ -129,11 +79,11 @@ bool SetCommDataBy2Tone(const RadioImage& image, const EncodeTarget& target) {
             const bool inUse = entry.EntryEmpty == 0;
             if (inUse) {
                 target.Marks.MarkForWrite(RecordKind::TwoTone, at, kEntrySize);
-                At(memory, BitmapByte(i)) &= static_cast<std::uint8_t>(~(1U << BitmapShift(i)));
+                ByteAt(memory, BitmapByte(i)) &= static_cast<std::uint8_t>(~(1U << BitmapShift(i)));
             }
             const EntryBytes bytes = EntryBytesOf(entry);
             for (std::size_t k = 0; k < kEntryByteCount; ++k) {
-                At(memory, at + static_cast<int>(k)) = bytes[kEntryByteAt[k]];
+                ByteAt(memory, at + static_cast<int>(k)) = bytes[kEntryByteAt[k]];
             }
             PutName(memory, at + kEntryNameOffset, kNameWidth, TextOf(entry.EntryName));
         }
@@ -143,19 +93,20 @@ bool SetCommDataBy2Tone(const RadioImage& image, const EncodeTarget& target) {
 void GetCommDataBy2Tone(RadioImage& image, const RadioMemory& memory) {
     TwoToneRecord record;
 
-    HeaderBytes header{};
-    for (std::size_t a = 0; a < kHeaderSize; ++a) {
-        header[kHeaderByteAt[a]] = At(memory, kHeaderAt + static_cast<int>(a));
+    std::array<std::uint8_t, kTwoToneHeaderSize> header{};
+    for (std::size_t a = 0; a < kTwoToneHeaderSize; ++a) {
+        header[kHeaderByteAt[a]] = ByteAt(memory, kHeaderAt + static_cast<int>(a));
     }
-    if (header[4] > kMaxEncodePair) {
-        header[4] = 0;
+    ByteReader in(header);
+    ReadHeader(in, record);
+    if (record.EncodePair > kMaxEncodePair) {
+        record.EncodePair = 0;
     }
-    SetHeader(record, header);
 
     for (std::size_t i = 0; i < kTwoToneEntryCount; ++i) {
         TwoToneEntry& entry = record.Entries[i];
         entry.EntryEmpty =
-            static_cast<std::int16_t>(BitsIn(At(memory, BitmapByte(i)), BitmapShift(i)));
+            static_cast<std::int16_t>(BitsIn(ByteAt(memory, BitmapByte(i)), BitmapShift(i)));
         if (entry.EntryEmpty != 0) {
             entry.EntryName.fill('\0');
             continue;
@@ -163,7 +114,7 @@ void GetCommDataBy2Tone(RadioImage& image, const RadioMemory& memory) {
         const int at = EntryAddress(i);
         EntryBytes bytes{};
         for (std::size_t k = 0; k < kEntryByteCount; ++k) {
-            bytes[kEntryByteAt[k]] = At(memory, at + static_cast<int>(k));
+            bytes[kEntryByteAt[k]] = ByteAt(memory, at + static_cast<int>(k));
         }
         SetBytes(entry, bytes);
         WriteFixedText(entry.EntryName, TakeText(memory, at + kEntryNameOffset, kNameWidth));

@@ -24,7 +24,7 @@ void ReadEntry(ByteReader& in, TwoToneEntry& entry) {
 
 } // namespace
 
-void Write(ByteWriter& out, const TwoToneRecord& record) {
+void WriteHeader(ByteWriter& out, const TwoToneRecord& record) {
     out.Bytes(record.EncodeTone1);
     out.Bytes(record.EncodeTone2);
     out.U8(record.EncodePair);
@@ -40,6 +40,28 @@ void Write(ByteWriter& out, const TwoToneRecord& record) {
     out.U8(record.TwoToneTime2);
     out.U8(record.TwoToneTime3);
     out.U8(record.TwoToneSetting23);
+}
+
+void ReadHeader(ByteReader& in, TwoToneRecord& record) {
+    in.Bytes(record.EncodeTone1);
+    in.Bytes(record.EncodeTone2);
+    record.EncodePair = in.U8();
+    in.Bytes(record.EncodeDivider1);
+    in.Bytes(record.EncodeDivider2);
+    record.TwoToneSetting9 = in.U8();
+    record.TwoToneSetting10 = in.U8();
+    record.SideTone2 = in.U8();
+    for (auto& tone : record.ToneFrequencies) {
+        in.Bytes(tone);
+    }
+    record.TwoToneTime1 = in.U8();
+    record.TwoToneTime2 = in.U8();
+    record.TwoToneTime3 = in.U8();
+    record.TwoToneSetting23 = in.U8();
+}
+
+void Write(ByteWriter& out, const TwoToneRecord& record) {
+    WriteHeader(out, record);
     for (const auto& entry : record.Entries) {
         WriteEntry(out, entry);
     }
@@ -47,21 +69,7 @@ void Write(ByteWriter& out, const TwoToneRecord& record) {
 
 void Read(ByteReader& in, TwoToneRecord& record) {
     TwoToneRecord read;
-    in.Bytes(read.EncodeTone1);
-    in.Bytes(read.EncodeTone2);
-    read.EncodePair = in.U8();
-    in.Bytes(read.EncodeDivider1);
-    in.Bytes(read.EncodeDivider2);
-    read.TwoToneSetting9 = in.U8();
-    read.TwoToneSetting10 = in.U8();
-    read.SideTone2 = in.U8();
-    for (auto& tone : read.ToneFrequencies) {
-        in.Bytes(tone);
-    }
-    read.TwoToneTime1 = in.U8();
-    read.TwoToneTime2 = in.U8();
-    read.TwoToneTime3 = in.U8();
-    read.TwoToneSetting23 = in.U8();
+    ReadHeader(in, read);
     for (auto& entry : read.Entries) {
         ReadEntry(in, entry);
     }

@@ -58,6 +58,16 @@ struct TwoToneRecord {
 /// of 17 bytes.
 inline constexpr std::size_t kTwoToneRecordSize = 568;
 
+/// Bytes of the header: the record's first bytes in its data-file layout.
+inline constexpr std::size_t kTwoToneHeaderSize = 24;
+
+/// Appends the header in its data-file layout (kTwoToneHeaderSize bytes).
+void WriteHeader(ByteWriter& out, const TwoToneRecord& record);
+
+/// Reads the header fields in their data-file layout; throws TruncatedData when the data ends
+/// early (the fields read so far are then set).
+void ReadHeader(ByteReader& in, TwoToneRecord& record);
+
 /// Appends the record in its data-file layout (kTwoToneRecordSize bytes).
 void Write(ByteWriter& out, const TwoToneRecord& record);
 
