@@ -94,4 +94,8 @@ std::optional<std::string> TerminalInteraction::AskFilePassword(std::string_view
     return typed;
 }
 
+std::optional<std::string> TerminalInteraction::AskRadioPassword(std::string_view) {
+    return std::nullopt;
+}
+
 } // namespace rp70::cli

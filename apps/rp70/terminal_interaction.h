@@ -23,6 +23,10 @@ public:
     /// allowed (the default) and one is attached, otherwise cancelled.
     std::optional<std::string> AskFilePassword(std::string_view current) override;
 
+    /// The radio password given with --radio-password answers the first prompt; later prompts
+    /// are asked at the terminal like file passwords.
+    std::optional<std::string> AskRadioPassword(std::string_view current) override;
+
     void SetFilePassword(std::optional<std::string> password) { password_ = std::move(password); }
     void AllowPasswordPrompt(bool allow) { promptAllowed_ = allow; }
 

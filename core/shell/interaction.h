@@ -46,6 +46,10 @@ public:
     /// The file password dialog, showing `current`: the text entered on OK (at most ten of
     /// "0" … "9" and "A" … "Z"), nullopt on Cancel.
     virtual std::optional<std::string> AskFilePassword(std::string_view current) = 0;
+
+    /// The radio password dialog, showing `current`: the text entered on OK (at most four
+    /// characters), nullopt on Cancel.
+    virtual std::optional<std::string> AskRadioPassword(std::string_view current) = 0;
 };
 
 } // namespace rp70

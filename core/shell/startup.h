@@ -28,6 +28,8 @@ struct ProgramState {
     bool IsVista = false;        ///< the fixed port list mode; never on our platforms
     FeatureFlags Features;
     RadioInfo Info; ///< the radio information block, start values until a radio is asked
+    /// The radio password last confirmed in the radio password dialog; never saved.
+    std::string EnteredPassword;
 };
 
 struct StartupInputs {

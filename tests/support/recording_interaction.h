@@ -40,6 +40,11 @@ public:
         return Next(passwords);
     }
 
+    std::optional<std::string> AskRadioPassword(std::string_view current) override {
+        radioPasswordPrompts.emplace_back(current);
+        return Next(radioPasswords);
+    }
+
     /// The texts of the messages shown, in order.
     std::vector<std::string> Texts() const {
         std::vector<std::string> texts;
@@ -56,6 +61,8 @@ public:
     std::deque<std::optional<std::string>> saveFiles; ///< cancelled once exhausted
     std::vector<std::string> passwordPrompts;         ///< the password each prompt showed
     std::deque<std::optional<std::string>> passwords; ///< cancelled once exhausted
+    std::vector<std::string> radioPasswordPrompts;    ///< the radio password each prompt showed
+    std::deque<std::optional<std::string>> radioPasswords; ///< cancelled once exhausted
 
 private:
     static std::optional<std::string> Next(std::deque<std::optional<std::string>>& script) {

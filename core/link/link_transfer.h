@@ -1,0 +1,128 @@
+#pragma once
+// One transfer with the radio at a time: Read, Write or Radio information, driven by the
+// bytes that arrive, the reply timer and the person's cancel. The engine knows nothing of the
+// serial port's kind; it talks to a LinkPort and shows its window through a LinkObserver.
+
+#include <cstdint>
+#include <optional>
+
+#include "link/block_passes.h"
+#include "link/link_port.h"
+#include "link/radio_identity.h"
+#include "link/radio_memory.h"
+#include "link/wire_protocol.h"
+#include "model/radio_image.h"
+#include "shell/interaction.h"
+#include "shell/startup.h"
+
+namespace rp70 {
+
+/// The states of a transfer.
+namespace link_state {
+inline constexpr std::int16_t Idle = 0;
+inline constexpr std::int16_t ProgramSent = 1;       ///< waiting for "ZT" 06
+inline constexpr std::int16_t IdentifySent = 2;      ///< waiting for the identification
+inline constexpr std::int16_t PasswordRequested = 3; ///< waiting for the block at 0040
+inline constexpr std::int16_t Blocks = 4;  ///< reading (a Write skips its empty read passes)
+inline constexpr std::int16_t Writing = 5; ///< a Write's blocks
+inline constexpr std::int16_t TestBlock0Read = 31;         ///< factory Write: block 0000 read
+inline constexpr std::int16_t TestBlock0Written = 41;      ///< factory Write: block 0000 written
+inline constexpr std::int16_t TestBlock0ReadForRead = 401; ///< factory Read: block 0000 read
+inline constexpr std::int16_t RestartEndSent = 45;         ///< END before starting again
+inline constexpr std::int16_t FailedEndSent = 68;          ///< "D": END after a failure
+inline constexpr std::int16_t DoneEndSent = 69;            ///< "E": END after success
+} // namespace link_state
+
+class LinkTransfer {
+public:
+    /// The engine works on `image` (replaced by a successful Read, encoded by a Write) and
+    /// `state` (texts, language, feature flags, radio information, the entered radio
+    /// password); it asks and tells through `ui`.
+    LinkTransfer(LinkPort& port, LinkObserver& observer, RadioImage& image, ProgramState& state,
+                 Interaction& ui);
+
+    /// Whether a Read or a Write asks "… Do you wish continue?" before it starts. The desktop
+    /// asks; a command typed at the command line is its own consent.
+    bool ConfirmBeforeTransfer = true;
+
+    /// Starts a transfer: opens the port, asks when confirming, prepares the memory and the
+    /// block passes and sends PROGRAM (the factory word for a Write in the factory test mode).
+    /// False when nothing started (the port could not be opened, the person cancelled, the
+    /// test values do not fit the radio, a transfer is running); TransferFinished then does not
+    /// follow.
+    bool Start(TransferKind kind);
+
+    /// The receive event: every byte that has arrived since the last command was sent.
+    void BytesArrived(const Bytes& received);
+    /// The reply timer fired.
+    void ReplyTimeout();
+    /// The port went away (a cable pulled, a closed pseudo-terminal): the transfer fails.
+    void PortLost();
+    /// The person stops the transfer: END is sent when the radio was already talking to us,
+    /// then the port is closed; a Read leaves the image as it was.
+    void Cancel();
+
+    bool IsRunning() const { return transferKind_ != TransferKind::None; }
+    TransferKind Kind() const { return transferKind_; }
+    std::int16_t State() const { return transferState_; }
+    /// The radio of the last accepted or refused identification.
+    const RadioIdentity& Identity() const { return identity_; }
+    const RadioMemory& Memory() const { return memory_; }
+    const BlockPasses& Passes() const { return passes_; }
+
+private:
+    bool OpenLinkPort();
+    bool SendProgram();
+    bool SendFactory();
+    void SendCommand(Bytes command, int replyLength, bool pauseFirst);
+    void SendIdentify();
+    void ReadPasswordArea();
+    void ReadTestBlock(int address);
+    void WriteTestBlock0();
+    void WriteTestBlock160();
+    void ReadNextBlock();
+    void WriteNextBlock();
+    void RewriteBlock();
+    void FinishTransfer(bool ok);
+    void SendEnd();
+    void AdvanceTransfer(std::int16_t newState);
+    void EndTransfer(TransferOutcome outcome);
+    void EndCommunication();
+    void ResendLastCommand();
+    void RestartAfterPassword();
+    bool SwitchPass();
+    void ShowPercent(int percent);
+    void OnPasswordReply(const BlockReply& reply);
+    void OnTestBlockReply(const BlockReply& reply);
+    void ApplyRead();
+    void ShowMessage(std::string text, MessageIcon icon = MessageIcon::None);
+
+    LinkPort& port_;
+    LinkObserver& observer_;
+    RadioImage& image_;
+    ProgramState& program_;
+    Interaction& ui_;
+
+    RadioMemory memory_{};
+    BlockPasses passes_;
+    RadioIdentity identity_;
+
+    TransferKind transferKind_ = TransferKind::None;
+    std::int16_t transferState_ = link_state::Idle;
+    int echoLength_ = 0;
+    int expectedCount_ = 0;
+    Bytes lastCommand_;
+    int resendCount_ = 0;
+    int currentAddress_ = -kBlockSize;
+    int readBlockSize_ = kFrameDataLength;
+    int writeBlockSize_ = kFrameDataLength;
+    bool writePermitted_ = false;
+    bool factoryRestart_ = false;
+    bool factoryTransfer_ = false; ///< the test values travel with this transfer
+    bool cancelled_ = false;
+    bool handshaken_ = false; ///< the radio has answered PROGRAM in this transfer
+    /// The test values a factory Read fetched; they reach the image only when the Read succeeds.
+    TestValues readTestValues_{};
+};
+
+} // namespace rp70

@@ -1,0 +1,1 @@
+#include "radio_simulator.h"

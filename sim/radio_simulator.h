@@ -1,0 +1,81 @@
+#pragma once
+// A KT-RP70 as seen from the computer's end of the programming cable: every byte the computer
+// sends comes back as the cable's echo, followed by the radio's answer to each complete
+// command. Pure C++; the pseudo-terminal host (rp70-sim) and the link tests drive it.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <set>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "link/radio_memory.h"
+#include "link/wire_protocol.h"
+
+namespace rp70::sim {
+
+/// What the radio reports in its identification reply and which password it holds.
+struct SimIdentity {
+    std::string Model = "KTRP70"; ///< up to 7 characters; the rest is filled with FF
+    std::uint8_t BandCode = 3;    ///< sent as it is
+    std::string Version = "V100"; ///< up to 4 characters; the rest is filled with FF
+    std::uint8_t Features = 0xE0; ///< bit 7 5-tone, bit 6 2-tone, bit 5 DTMF, bit 4 feature 4
+    bool Killed = false;
+    bool Stunned = false;
+    /// The radio password, up to 4 characters; written into 004C … 004F (the rest FF) when
+    /// set, otherwise the memory's own bytes stay.
+    std::optional<std::string> Password;
+};
+
+/// Faults to provoke, for tests. Commands are counted from 1 in the order the radio
+/// recognised them (PROGRAM, the factory word, 02, R, W, w and END alike).
+struct SimFaults {
+    bool NoEcho = false;            ///< the cable does not return the computer's bytes
+    std::set<int> BadChecksumReads; ///< read replies (counted from 1) with a wrong checksum
+    std::set<int> LongReads;        ///< read replies (counted from 1) sent with LEN 0x20
+    std::set<int> RepeatWrites;     ///< write frames (counted from 1) answered with 0A
+    std::optional<int> SilentAfter; ///< commands answered; later ones only echoed
+    std::optional<int> HangUpAfter; ///< commands answered before the line is hung up
+    std::set<int> NoiseBefore;      ///< commands whose answer is preceded by noise bytes
+};
+
+/// One command as the radio understood it, for transcripts and tests: "PROGRAM", "FACTORY",
+/// "02", "R 0040", "W 2000", "w 0160", "END".
+using SimCommand = std::string;
+
+class RadioSimulator {
+public:
+    RadioSimulator(const RadioMemory& memory, SimIdentity identity, SimFaults faults = {});
+
+    /// Bytes from the computer. Returns what goes back down the line, in order: the echo of
+    /// these bytes, then the answer to every command they complete. Incomplete commands wait
+    /// for their remaining bytes; bytes that start no command are dropped.
+    Bytes Receive(std::span<const std::uint8_t> bytes);
+
+    const RadioMemory& Memory() const { return memory_; }
+    /// True once after a write frame was stored, so the host can save the memory file.
+    bool TakeMemoryChanged();
+    /// The line has been hung up (the HangUpAfter fault); nothing more is answered.
+    bool HungUp() const { return hungUp_; }
+    /// Every command recognised so far, in order.
+    const std::vector<SimCommand>& Commands() const { return commands_; }
+
+private:
+    // ... implementation state
+    RadioMemory memory_;
+    SimIdentity identity_;
+    SimFaults faults_;
+    Bytes pending_;
+    std::vector<SimCommand> commands_;
+    bool hungUp_ = false;
+    bool memoryChanged_ = false;
+    int readReplies_ = 0;
+    int writeFrames_ = 0;
+};
+
+/// A radio memory that has never been programmed: the link's blank pattern.
+RadioMemory BlankRadioMemory();
+
+} // namespace rp70::sim
