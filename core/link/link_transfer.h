@@ -4,7 +4,9 @@
 // serial port's kind; it talks to a LinkPort and shows its window through a LinkObserver.
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <string_view>
 
 #include "link/block_passes.h"
 #include "link/link_port.h"
@@ -72,9 +74,14 @@ public:
 
 private:
     bool OpenLinkPort();
+    bool SendWord(std::string_view word, bool pauseFirst);
     bool SendProgram();
     bool SendFactory();
-    void SendCommand(Bytes command, int replyLength, bool pauseFirst);
+    /// Sends a command and waits for `replyLength` bytes behind its echo; false when the port
+    /// refused it.
+    bool SendCommand(Bytes command, int replyLength, bool pauseFirst);
+    /// SendCommand, ending the transfer when the port refuses.
+    void Send(Bytes command, int replyLength, bool pauseFirst);
     void SendIdentify();
     void ReadPasswordArea();
     void ReadTestBlock(int address);
@@ -86,15 +93,19 @@ private:
     void FinishTransfer(bool ok);
     void SendEnd();
     void AdvanceTransfer(std::int16_t newState);
-    void EndTransfer(TransferOutcome outcome);
+    void EndTransfer(TransferOutcome outcome, bool preparationFailed = false);
     void EndCommunication();
     void ResendLastCommand();
     void RestartAfterPassword();
-    bool SwitchPass();
-    void ShowPercent(int percent);
+    void OnIdentifyReply(const RadioIdentity& identity);
     void OnPasswordReply(const BlockReply& reply);
     void OnTestBlockReply(const BlockReply& reply);
+    /// What runs when pass 1 begins: a Write's encoders, a Read's choice of blocks in use.
+    std::function<void()> PassOnePreparation();
+    /// The progress window's display; empty for a transfer without one.
+    ProgressDisplay ProgressWindow();
     void ApplyRead();
+    Answer Ask(const Message& message);
     void ShowMessage(std::string text, MessageIcon icon = MessageIcon::None);
 
     LinkPort& port_;
@@ -113,6 +124,7 @@ private:
     int expectedCount_ = 0;
     Bytes lastCommand_;
     int resendCount_ = 0;
+    int repeatCount_ = 0; ///< times the radio asked for the current write frame again
     int currentAddress_ = -kBlockSize;
     int readBlockSize_ = kFrameDataLength;
     int writeBlockSize_ = kFrameDataLength;
@@ -121,6 +133,7 @@ private:
     bool factoryTransfer_ = false; ///< the test values travel with this transfer
     bool cancelled_ = false;
     bool handshaken_ = false; ///< the radio has answered PROGRAM in this transfer
+    bool inModal_ = false;    ///< a question or dialog is open; replies and timers wait
     /// The test values a factory Read fetched; they reach the image only when the Read succeeds.
     TestValues readTestValues_{};
 };

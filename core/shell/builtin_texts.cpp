@@ -9,7 +9,7 @@ namespace {
 using Pair = std::pair<std::string_view, std::string_view>;
 
 // Indexed by BuiltinText.
-constexpr std::array<Pair, 21> kPairs = {{
+constexpr std::array<Pair, 23> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -31,9 +31,12 @@ constexpr std::array<Pair, 21> kPairs = {{
     {"Frequency data will be cleared.", "频率数据将被清除。"},
     {"Warning", "警告"},
     {"&Close", "关闭(&C)"},
+    {"Communication failure", "通信失败"},
+    {"Test value %1 does not fit its place in the radio; nothing has been written.",
+     "测试值%1超出对讲机的存储范围，未写入任何数据。"},
 }};
 
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::CloseButton) + 1);
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::TestValueDoesNotFit) + 1);
 
 } // namespace
 

@@ -30,6 +30,8 @@ enum class BuiltinText {
     BandChange,
     BandChangeTitle,
     CloseButton,
+    CommunicationFailure,
+    TestValueDoesNotFit, ///< "%1" stands for the value's index
 };
 
 std::string_view BuiltinTextFor(BuiltinText text, Language language);
