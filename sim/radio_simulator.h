@@ -3,6 +3,7 @@
 // sends comes back as the cable's echo, followed by the radio's answer to each complete
 // command. Pure C++; the pseudo-terminal host (rp70-sim) and the link tests drive it.
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -41,10 +42,17 @@ struct SimFaults {
     std::set<int> NoiseBefore;      ///< commands whose answer is preceded by noise bytes
 };
 
+/// The bytes a NoiseBefore fault puts between the echo and the answer.
+inline constexpr std::array<std::uint8_t, 2> kSimNoise = {0xFF, 0x00};
+
 /// One command as the radio understood it, for transcripts and tests: "PROGRAM", "FACTORY",
 /// "02", "R 0040", "W 2000", "w 0160", "END".
 using SimCommand = std::string;
 
+/// The radio listens only for PROGRAM and the factory word until one of them opens a
+/// programming session; in a session it answers 02, R, W, w and END (which closes it) and a
+/// new PROGRAM or factory word. Bytes that start no command are dropped one at a time until
+/// the next command begins. Commands for addresses outside 0000 … 3FFF are not answered.
 class RadioSimulator {
 public:
     RadioSimulator(const RadioMemory& memory, SimIdentity identity, SimFaults faults = {});
@@ -57,18 +65,35 @@ public:
     const RadioMemory& Memory() const { return memory_; }
     /// True once after a write frame was stored, so the host can save the memory file.
     bool TakeMemoryChanged();
-    /// The line has been hung up (the HangUpAfter fault); nothing more is answered.
+    /// The line has been hung up (the HangUpAfter fault): the echo of the command that found
+    /// the line hung up is the last thing returned; nothing more is answered or echoed.
     bool HungUp() const { return hungUp_; }
     /// Every command recognised so far, in order.
     const std::vector<SimCommand>& Commands() const { return commands_; }
+    /// Whether a programming session is open (after PROGRAM or the factory word, until END).
+    bool InSession() const { return inSession_; }
 
 private:
-    // ... implementation state
+    enum class Parse { Complete, NeedMore, NoCommand };
+
+    /// Tries to take one command from the front of pending_; on Complete, `length` bytes
+    /// form it.
+    Parse NextCommand(std::size_t& length) const;
+    /// Records the command of `frame`, applies the faults that concern the whole command and
+    /// appends the answer to `out`.
+    void Handle(std::span<const std::uint8_t> frame, Bytes& out);
+    /// The answer of the radio to one command, without faults of the line.
+    Bytes Answer(std::span<const std::uint8_t> frame);
+    Bytes IdentifyReply() const;
+    Bytes ReadReply(int address);
+    Bytes WriteAnswer(std::span<const std::uint8_t> frame);
+
     RadioMemory memory_;
     SimIdentity identity_;
     SimFaults faults_;
     Bytes pending_;
     std::vector<SimCommand> commands_;
+    bool inSession_ = false;
     bool hungUp_ = false;
     bool memoryChanged_ = false;
     int readReplies_ = 0;

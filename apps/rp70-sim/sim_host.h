@@ -1,0 +1,46 @@
+#pragma once
+// The simulated radio at work on its pseudo-terminal: bytes from the computer go to the radio,
+// the echo and the answers go back at the pace of the line, the memory file follows every
+// stored block.
+
+#include <optional>
+#include <string>
+
+#include "pty_device.h"
+#include "radio_simulator.h"
+#include "wire_log.h"
+#include "wire_pacer.h"
+
+namespace rp70::sim {
+
+class SimHost {
+public:
+    /// `log` and `memoryPath` may be absent; `stopFd` becomes readable when the host is to end.
+    SimHost(PtyDevice& device, RadioSimulator& radio, WirePacer pacer, WireLog* log,
+            std::optional<std::string> memoryPath, int stopFd);
+
+    /// Runs until a stop signal or until the radio hangs up the line (both 0), or until the
+    /// device or the memory file fails (a line on stderr, 1).
+    int Run();
+
+private:
+    /// Hands what the computer sent to the radio and queues the answer; false on a failure.
+    bool ReceiveFromComputer();
+    /// Writes the bytes that are due; false on a failure.
+    bool WriteDue();
+    /// Lets the computer read the last bytes, closes the device and saves the memory.
+    int HangUp();
+    bool SaveMemory();
+    /// Milliseconds poll() may wait: until the next byte is due, or for ever.
+    int PollTimeout() const;
+
+    PtyDevice& device_;
+    RadioSimulator& radio_;
+    WirePacer pacer_;
+    WireLog* log_;
+    std::optional<std::string> memoryPath_;
+    int stopFd_;
+    Bytes unwritten_; ///< due bytes the device could not take yet
+};
+
+} // namespace rp70::sim
