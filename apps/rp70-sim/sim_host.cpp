@@ -1,5 +1,6 @@
 #include "sim_host.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -47,7 +48,8 @@ int SimHost::Run() {
         if (!unwritten_.empty()) {
             fds[1].events |= POLLOUT;
         }
-        if (::poll(fds.data(), fds.size(), PollTimeout()) < 0) {
+        const std::optional<timespec> timeout = PollTimeout();
+        if (::ppoll(fds.data(), fds.size(), timeout ? &*timeout : nullptr, nullptr) < 0) {
             if (errno == EINTR) {
                 continue;
             }
@@ -137,17 +139,15 @@ bool SimHost::SaveMemory() {
     return true;
 }
 
-int SimHost::PollTimeout() const {
+std::optional<timespec> SimHost::PollTimeout() const {
     const std::optional<Clock::time_point> due = pacer_.NextDue();
     if (!unwritten_.empty() || !due) {
-        return -1;
+        return std::nullopt;
     }
-    const auto wait = *due - Clock::now();
-    if (wait <= Clock::duration::zero()) {
-        return 0;
-    }
-    // Rounded up: waking early would only find nothing due yet.
-    return static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(wait).count());
+    // To the nanosecond: a reply's last byte must not wait for the next millisecond.
+    const auto wait = std::max(Clock::duration::zero(), *due - Clock::now());
+    const auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(wait).count();
+    return timespec{static_cast<time_t>(ns / 1'000'000'000), static_cast<long>(ns % 1'000'000'000)};
 }
 
 } // namespace rp70::sim

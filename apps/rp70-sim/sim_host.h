@@ -3,6 +3,7 @@
 // the echo and the answers go back at the pace of the line, the memory file follows every
 // stored block.
 
+#include <ctime>
 #include <optional>
 #include <string>
 
@@ -31,8 +32,8 @@ private:
     /// Lets the computer read the last bytes, closes the device and saves the memory.
     int HangUp();
     bool SaveMemory();
-    /// Milliseconds poll() may wait: until the next byte is due, or for ever.
-    int PollTimeout() const;
+    /// How long to wait for the computer before the next paced byte is due; nullopt: no limit.
+    std::optional<timespec> PollTimeout() const;
 
     PtyDevice& device_;
     RadioSimulator& radio_;
