@@ -22,4 +22,18 @@ int RunMemory(const QStringList& arguments);
 /// decoded into a data file.
 int RunDecode(const QStringList& arguments);
 
+/// `rp70 ports`: the serial ports of the computer.
+int RunPorts(const QStringList& arguments);
+
+/// `rp70 read --port DEV [--radio-password PW] [--password PW] [--factory] -o FILE.dat`: reads
+/// the radio into a data file.
+int RunRead(const QStringList& arguments);
+
+/// `rp70 write --port DEV [--radio-password PW] [--password PW] [--factory] FILE.dat`: writes a
+/// data file into the radio.
+int RunWrite(const QStringList& arguments);
+
+/// `rp70 info --port DEV [--radio-password PW]`: the radio information area.
+int RunInfo(const QStringList& arguments);
+
 } // namespace rp70::cli

@@ -22,6 +22,10 @@ constexpr std::array kCommands = {
     Command{"show", "channel table of a data file as the desktop shows it", rp70::cli::RunShow},
     Command{"memory", "radio memory a Write would send, as hex", rp70::cli::RunMemory},
     Command{"decode", "decode a raw radio memory into a data file", rp70::cli::RunDecode},
+    Command{"ports", "list the serial ports", rp70::cli::RunPorts},
+    Command{"read", "read the radio into a data file", rp70::cli::RunRead},
+    Command{"write", "write a data file into the radio", rp70::cli::RunWrite},
+    Command{"info", "radio information area", rp70::cli::RunInfo},
 };
 
 QString Description() {

@@ -6,6 +6,8 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include "link/radio_password.h"
+
 namespace rp70::cli {
 namespace {
 
@@ -43,6 +45,7 @@ std::optional<std::string> ReadHiddenLine() {
 
 Answer TerminalInteraction::Show(const Message& message) {
     ++messages_;
+    BeforeOutput();
     std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ") << OneLine(message.Text)
               << '\n';
     const bool yesNo =
@@ -83,6 +86,7 @@ std::optional<std::string> TerminalInteraction::AskFilePassword(std::string_view
     if (!promptAllowed_ || isatty(STDIN_FILENO) == 0) {
         return std::nullopt;
     }
+    BeforeOutput();
     std::cerr << "File password" << (subject_.empty() ? "" : " for " + subject_) << ": "
               << std::flush;
     std::optional<std::string> typed = ReadHiddenLine();
@@ -95,7 +99,16 @@ std::optional<std::string> TerminalInteraction::AskFilePassword(std::string_view
 }
 
 std::optional<std::string> TerminalInteraction::AskRadioPassword(std::string_view) {
-    return std::nullopt;
+    if (!promptAllowed_ || isatty(STDIN_FILENO) == 0) {
+        return std::nullopt;
+    }
+    BeforeOutput();
+    std::cerr << "Radio password: " << std::flush;
+    std::optional<std::string> typed = ReadHiddenLine();
+    if (typed && typed->size() > kRadioPasswordLength) {
+        typed->resize(kRadioPasswordLength);
+    }
+    return typed;
 }
 
 } // namespace rp70::cli

@@ -3,6 +3,7 @@
 // answered at the terminal. Without a terminal a question is answered with
 // its cautious choice (Cancel or No), so scripts never hang.
 
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -23,8 +24,9 @@ public:
     /// allowed (the default) and one is attached, otherwise cancelled.
     std::optional<std::string> AskFilePassword(std::string_view current) override;
 
-    /// The radio password given with --radio-password answers the first prompt; later prompts
-    /// are asked at the terminal like file passwords.
+    /// Asked when the radio's password differs from the one entered (--radio-password sets the
+    /// first): "Radio password: " at the terminal without echo, when prompting is allowed and
+    /// one is attached, otherwise cancelled. At most four characters are taken.
     std::optional<std::string> AskRadioPassword(std::string_view current) override;
 
     void SetFilePassword(std::optional<std::string> password) { password_ = std::move(password); }
@@ -36,11 +38,23 @@ public:
     /// How many messages were shown so far.
     int MessageCount() const { return messages_; }
 
+    /// Runs before every message or prompt is written, e.g. to end a progress line.
+    void SetBeforeOutput(std::function<void()> beforeOutput) {
+        beforeOutput_ = std::move(beforeOutput);
+    }
+
 private:
     std::optional<std::string> password_;
     bool promptAllowed_ = true;
     std::string subject_;
     int messages_ = 0;
+    std::function<void()> beforeOutput_;
+
+    void BeforeOutput() const {
+        if (beforeOutput_) {
+            beforeOutput_();
+        }
+    }
 };
 
 } // namespace rp70::cli

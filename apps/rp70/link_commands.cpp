@@ -1,0 +1,461 @@
+// The commands that talk to a radio: ports, read, write and info.
+
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QSocketNotifier>
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <fcntl.h>
+#include <functional>
+#include <optional>
+#include <string>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+#include "cli_program.h"
+#include "commands.h"
+#include "factory/factory_mode.h"
+#include "factory/test_data_file.h"
+#include "files/data_file.h"
+#include "link/radio_password.h"
+#include "link_session.h"
+#include "model/bands.h"
+#include "model/fixed_text.h"
+#include "serial_ports.h"
+#include "shell/feature_flags.h"
+#include "shell/program_folder.h"
+
+namespace rp70::cli {
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// Ctrl+C while a transfer runs
+
+/// The write end of the pipe the SIGINT handler signals through; a signal handler can reach
+/// nothing else.
+int interruptPipeWrite = -1;
+volatile std::sig_atomic_t interruptCount = 0;
+
+extern "C" void OnInterruptSignal(int) {
+    interruptCount = 1;
+    if (interruptPipeWrite >= 0) {
+        const char byte = 1;
+        [[maybe_unused]] const ssize_t written = write(interruptPipeWrite, &byte, 1);
+    }
+}
+
+/// While it exists, Ctrl+C calls `onInterrupt` from the event loop instead of ending the
+/// program. The handler does not restart interrupted system calls, so a password prompt
+/// waiting for its line gives up.
+class InterruptWatch {
+public:
+    explicit InterruptWatch(std::function<void()> onInterrupt)
+        : onInterrupt_(std::move(onInterrupt)) {
+        interruptCount = 0;
+        if (pipe(fds_) != 0) {
+            fds_[0] = fds_[1] = -1;
+            return;
+        }
+        for (const int fd : fds_) {
+            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
+            fcntl(fd, F_SETFD, FD_CLOEXEC);
+        }
+        interruptPipeWrite = fds_[1];
+        notifier_.emplace(fds_[0], QSocketNotifier::Read);
+        QObject::connect(&*notifier_, &QSocketNotifier::activated, [this] {
+            char bytes[16];
+            while (read(fds_[0], bytes, sizeof bytes) > 0) {
+            }
+            onInterrupt_();
+        });
+        struct sigaction action {};
+        action.sa_handler = OnInterruptSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = 0;
+        installed_ = sigaction(SIGINT, &action, &previous_) == 0;
+    }
+
+    ~InterruptWatch() {
+        if (installed_) {
+            sigaction(SIGINT, &previous_, nullptr);
+        }
+        interruptPipeWrite = -1;
+        notifier_.reset();
+        for (const int fd : fds_) {
+            if (fd >= 0) {
+                close(fd);
+            }
+        }
+    }
+
+    InterruptWatch(const InterruptWatch&) = delete;
+    InterruptWatch& operator=(const InterruptWatch&) = delete;
+
+    bool Interrupted() const { return interruptCount > 0; }
+
+private:
+    std::function<void()> onInterrupt_;
+    int fds_[2] = {-1, -1};
+    std::optional<QSocketNotifier> notifier_;
+    struct sigaction previous_ {};
+    bool installed_ = false;
+};
+
+// ---------------------------------------------------------------------------------------------
+// The progress line
+
+/// "Read data from radio [##########----------]  50%" on stderr, redrawn in place; only when
+/// stderr is a terminal.
+class ProgressLine {
+public:
+    explicit ProgressLine(const LanguageTexts& texts)
+        : texts_(texts), enabled_(isatty(STDERR_FILENO) != 0) {}
+
+    void Show(TransferKind kind) {
+        caption_ = std::string(texts_.Builtin(kind == TransferKind::Write
+                                                  ? BuiltinText::ProgressTitleWrite
+                                                  : BuiltinText::ProgressTitleRead));
+        visible_ = true;
+        Draw(0);
+    }
+
+    void Set(int percent) {
+        if (visible_) {
+            Draw(percent);
+        }
+    }
+
+    /// Ends the line the bar stands on; it is drawn on a new line at its next value.
+    void Break() {
+        if (open_) {
+            std::fputc('\n', stderr);
+            std::fflush(stderr);
+            open_ = false;
+        }
+    }
+
+    void Close() {
+        Break();
+        visible_ = false;
+    }
+
+private:
+    void Draw(int percent) {
+        if (!enabled_) {
+            return;
+        }
+        percent = std::clamp(percent, 0, 100);
+        constexpr int kWidth = 20;
+        const int filled = percent * kWidth / 100;
+        const std::string bar = std::string(static_cast<std::size_t>(filled), '#') +
+                                std::string(static_cast<std::size_t>(kWidth - filled), '-');
+        std::fprintf(stderr, "\r%s [%s] %3d%%", caption_.c_str(), bar.c_str(), percent);
+        std::fflush(stderr);
+        open_ = true;
+    }
+
+    const LanguageTexts& texts_;
+    const bool enabled_;
+    std::string caption_;
+    bool visible_ = false;
+    bool open_ = false;
+};
+
+// ---------------------------------------------------------------------------------------------
+// One transfer
+
+enum class TransferResult { Succeeded, Failed, Cancelled };
+
+/// Runs one transfer of `kind` on `port` through the program's image and state, on the
+/// application's event loop, and stores the feature flags when the radio switched one on.
+TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKind kind) {
+    program.Terminal.SetSubject(port.toStdString());
+    const FeatureFlags featuresBefore = program.State.Features;
+
+    LinkSession session(port, *program.Image, program.State, program.Terminal);
+    session.transfer().ConfirmBeforeTransfer = false;
+
+    ProgressLine progress(program.State.Texts);
+    program.Terminal.SetBeforeOutput([&progress] { progress.Break(); });
+    QObject::connect(&session, &LinkSession::progressShown,
+                     [&progress](TransferKind shown) { progress.Show(shown); });
+    QObject::connect(&session, &LinkSession::progressValue,
+                     [&progress](int percent) { progress.Set(percent); });
+    QObject::connect(&session, &LinkSession::progressClosed, [&progress] { progress.Close(); });
+
+    QEventLoop loop;
+    std::optional<TransferOutcome> outcome;
+    QObject::connect(&session, &LinkSession::finished, [&](TransferKind, TransferOutcome result) {
+        outcome = result;
+        loop.quit();
+    });
+
+    bool cancelling = false;
+    InterruptWatch interrupt([&] {
+        if (!cancelling && session.isRunning()) {
+            cancelling = true;
+            session.cancel();
+        } else {
+            // A second Ctrl+C does not wait for the radio's goodbye.
+            outcome = TransferOutcome::Cancelled;
+            loop.quit();
+        }
+    });
+
+    if (!session.start(kind)) {
+        outcome = TransferOutcome::Failed;
+    } else if (!outcome) {
+        loop.exec();
+    }
+    session.port().Close();
+    progress.Close();
+    program.Terminal.SetBeforeOutput({});
+    program.Terminal.SetSubject({});
+
+    if (program.State.Features != featuresBefore &&
+        !WriteFeatureFlags(FeatureFilePath(program.State.Folder), program.State.Features)) {
+        Fail(FeatureFilePath(program.State.Folder).string() + ": cannot be written");
+    }
+    if (outcome == TransferOutcome::Succeeded) {
+        return TransferResult::Succeeded;
+    }
+    if (outcome == TransferOutcome::Cancelled || interrupt.Interrupted()) {
+        Fail("transfer cancelled");
+        return TransferResult::Cancelled;
+    }
+    return TransferResult::Failed;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Options shared by the link commands
+
+struct LinkOptions {
+    QCommandLineOption Port{"port", "The serial port: a name (ttyUSB0, COM3) or a device path.",
+                            "DEV"};
+    QCommandLineOption RadioPassword{
+        "radio-password", "The radio's programming password (at most 4 characters).", "PW"};
+    QCommandLineOption Factory{"factory",
+                               "Move the factory test values too (factory test mode only)."};
+};
+
+/// The port, and the radio password entered into the program state. nullopt after one line when
+/// an option is missing or wrong.
+std::optional<QString> ParseLinkOptions(const QCommandLineParser& parser,
+                                        const LinkOptions& options, ProgramState& state) {
+    if (!parser.isSet(options.Port) || parser.value(options.Port).isEmpty()) {
+        Fail("the serial port is missing (--port DEV; see rp70 ports)", kExitUsage);
+        return std::nullopt;
+    }
+    if (parser.isSet(options.RadioPassword)) {
+        const std::string password = parser.value(options.RadioPassword).toStdString();
+        if (password.size() > kRadioPasswordLength) {
+            Fail("a radio password is at most 4 characters", kExitUsage);
+            return std::nullopt;
+        }
+        state.EnteredPassword = password;
+    }
+    return parser.value(options.Port);
+}
+
+/// --factory needs the factory test mode; without it the transfer leaves the test values out.
+bool ApplyFactoryOption(const QCommandLineParser& parser, const LinkOptions& options,
+                        CliProgram& program) {
+    RadioImage& image = *program.Image;
+    if (!parser.isSet(options.Factory)) {
+        image.Factory.FactoryMode = false;
+        return true;
+    }
+    if (!image.Factory.FactoryMode) {
+        Fail("--factory needs the factory test mode (" +
+                 MarkerFilePath(program.State.Folder).string() + ")",
+             kExitUsage);
+        return false;
+    }
+    return true;
+}
+
+int ExitStatus(TransferResult result) {
+    return result == TransferResult::Succeeded ? 0 : kExitFailure;
+}
+
+/// `text` on one line, control characters shown as "?".
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            if (!line.empty() && line.back() != ' ') {
+                line += ' ';
+            }
+        } else {
+            line += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
+        }
+    }
+    while (!line.empty() && line.back() == ' ') {
+        line.pop_back();
+    }
+    return line;
+}
+
+} // namespace
+
+int RunPorts(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Lists the serial ports of the computer: name, device path and description.");
+    if (!ParseCommand(parser, arguments, 0, 0)) {
+        return kExitUsage;
+    }
+    const QList<SerialPortEntry> ports = ListSerialPorts();
+    if (ports.isEmpty()) {
+        std::printf("No serial ports found.\n");
+    }
+    int nameWidth = 0;
+    int pathWidth = 0;
+    for (const SerialPortEntry& port : ports) {
+        nameWidth = std::max(nameWidth, static_cast<int>(port.PortName.size()));
+        pathWidth = std::max(pathWidth, static_cast<int>(port.SystemLocation.size()));
+    }
+    for (const SerialPortEntry& port : ports) {
+        QString description = port.Description;
+        if (!port.Manufacturer.isEmpty()) {
+            description += (description.isEmpty() ? "" : " ") + ("(" + port.Manufacturer + ")");
+        }
+        const QString line = QString("%1  %2  %3")
+                                 .arg(port.PortName, -nameWidth)
+                                 .arg(port.SystemLocation, -pathWidth)
+                                 .arg(description)
+                                 .trimmed();
+        std::printf("%s\n", line.toStdString().c_str());
+    }
+    std::printf("A pseudo-terminal (such as the one rp70-sim prints) is not listed; give its "
+                "device path: --port /dev/pts/N\n");
+    return 0;
+}
+
+int RunRead(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Reads the radio's programmed data and saves it as a data file and its channel file. "
+        "Nothing is written when the read fails.");
+    const LinkOptions link;
+    const QCommandLineOption output({"o", "output"}, "The data file to write.", "FILE.dat");
+    const QCommandLineOption password("password", "File password (0-10 of A-Z, 0-9).", "PW");
+    parser.addOptions({link.Port, link.RadioPassword, password, link.Factory, output});
+    if (!ParseCommand(parser, arguments, 0, 0)) {
+        return kExitUsage;
+    }
+    if (!parser.isSet(output) || parser.value(output).isEmpty()) {
+        return Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
+    }
+    NewFile file{parser.value(output).toStdString(), std::nullopt, std::nullopt};
+    if (parser.isSet(password) && !(file.Password = FilePasswordOption(parser, password))) {
+        return kExitUsage;
+    }
+    if (!QFileInfo(QFileInfo(parser.value(output)).absolutePath()).isDir()) {
+        return Fail(file.Path + ": no such folder");
+    }
+
+    CliProgram program;
+    const std::optional<QString> port = ParseLinkOptions(parser, link, program.State);
+    if (!port) {
+        return kExitUsage;
+    }
+    if (!ApplyFactoryOption(parser, link, program)) {
+        return kExitUsage;
+    }
+    const TransferResult result = RunTransfer(program, *port, TransferKind::Read);
+    if (result != TransferResult::Succeeded) {
+        return ExitStatus(result);
+    }
+    return SaveNewFile(program, file);
+}
+
+int RunWrite(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Writes a data file into the radio.");
+    parser.addPositionalArgument("FILE.dat", "The data file to write.");
+    const LinkOptions link;
+    const QCommandLineOption password = OpenPasswordOption();
+    parser.addOptions({link.Port, link.RadioPassword, password, link.Factory});
+    if (!ParseCommand(parser, arguments, 1, 1)) {
+        return kExitUsage;
+    }
+    CliProgram program;
+    const std::optional<QString> port = ParseLinkOptions(parser, link, program.State);
+    if (!port) {
+        return kExitUsage;
+    }
+    if (!ApplyFactoryOption(parser, link, program)) {
+        return kExitUsage;
+    }
+    if (program.Image->Factory.FactoryMode) {
+        // The test values travel with the data file; a Write without them would send zeros.
+        const std::string path = parser.positionalArguments().first().toStdString();
+        const auto testData = TestDataPathFor(path);
+        if (testData && QFileInfo::exists(QString::fromStdString(path)) &&
+            !QFileInfo(QString::fromStdString(*testData)).isFile()) {
+            return Fail(*testData + ": no test values file beside the data file");
+        }
+    }
+    if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {
+        return status;
+    }
+    return ExitStatus(RunTransfer(program, *port, TransferKind::Write));
+}
+
+int RunInfo(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Reads the radio and dealer information the radio carries and prints it.");
+    const LinkOptions link;
+    parser.addOptions({link.Port, link.RadioPassword});
+    if (!ParseCommand(parser, arguments, 0, 0)) {
+        return kExitUsage;
+    }
+    CliProgram program;
+    const std::optional<QString> port = ParseLinkOptions(parser, link, program.State);
+    if (!port) {
+        return kExitUsage;
+    }
+    const TransferResult result = RunTransfer(program, *port, TransferKind::RadioInfo);
+    if (result != TransferResult::Succeeded) {
+        return ExitStatus(result);
+    }
+
+    const RadioInfo& info = program.State.Info;
+    const std::vector<std::pair<const char*, std::string>> fields = {
+        {"Radio Type", ModelDisplayName(info.InfoModel, info.InfoBand)},
+        {"Frequency", std::string(BandCaption(info.InfoBand))},
+        {"Area Code", info.AreaCode},
+        {"Manufacture Code", TextOf(info.BatchNumber)},
+        {"User Code", TextOf(info.CustomerCode)},
+        {"Serial Number", TextOf(info.SerialNumber)},
+        {"Producted Date", TextOf(info.ProductionDate)},
+        {"Maintained Date", TextOf(info.MaintenanceDate)},
+        {"Maintained Description", TextOf(info.MaintenanceText)},
+        {"Version", info.FirmwareVersion},
+        {"Dealer Code", TextOf(info.DealerCode)},
+        {"Stock Date", TextOf(info.StockDate)},
+        {"Sell Date", TextOf(info.SaleDate)},
+        {"Seller", TextOf(info.Handler)},
+    };
+    std::size_t width = 0;
+    for (const auto& field : fields) {
+        width = std::max(width, std::string(field.first).size());
+    }
+    for (const auto& [caption, value] : fields) {
+        std::string line = std::string(caption) + ':';
+        const std::string text = OneLine(value);
+        if (!text.empty()) {
+            line.append(width + 2 - line.size(), ' ');
+            line += text;
+        }
+        std::printf("%s\n", line.c_str());
+    }
+    return 0;
+}
+
+} // namespace rp70::cli

@@ -1,0 +1,59 @@
+#pragma once
+// One serial port and the link engine on it, with the progress window's side as Qt signals: the
+// object the command line and the desktop program run their transfers through.
+
+#include <QObject>
+#include <QString>
+
+#include "link/link_port.h"
+#include "link/link_transfer.h"
+#include "serial_link_port.h"
+
+namespace rp70 {
+
+class LinkSession : public QObject, public LinkObserver {
+    Q_OBJECT
+
+public:
+    /// Transfers on `portName` (a port name or a device path) move `image` and use `state`;
+    /// messages and the radio password prompt go through `ui`. All three must outlive the
+    /// session.
+    LinkSession(const QString& portName, RadioImage& image, ProgramState& state, Interaction& ui,
+                QObject* parent = nullptr);
+    ~LinkSession() override;
+
+    SerialLinkPort& port() { return port_; }
+    LinkTransfer& transfer() { return transfer_; }
+    bool isRunning() const { return transfer_.IsRunning(); }
+
+    /// Starts a transfer; false when none started (finished() then does not follow).
+    bool start(TransferKind kind);
+    /// Stops the running transfer; finished() follows with TransferOutcome::Cancelled.
+    void cancel();
+
+    void ShowProgress(TransferKind kind) override;
+    void SetProgressValue(int percent) override;
+    void CloseProgress() override;
+    void FeaturesChanged() override;
+    void TransferFinished(TransferKind kind, TransferOutcome outcome) override;
+
+signals:
+    /// A Read or a Write is under way: its progress shows 0 %.
+    void progressShown(rp70::TransferKind kind);
+    void progressValue(int percent);
+    /// The progress goes away; the transfer's final message follows.
+    void progressClosed();
+    /// A radio switched on a feature flag of the program state.
+    void featuresChanged();
+    /// The transfer is over and the engine idle.
+    void finished(rp70::TransferKind kind, rp70::TransferOutcome outcome);
+
+private:
+    SerialLinkPort port_;
+    LinkTransfer transfer_;
+};
+
+} // namespace rp70
+
+Q_DECLARE_METATYPE(rp70::TransferKind)
+Q_DECLARE_METATYPE(rp70::TransferOutcome)

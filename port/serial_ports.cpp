@@ -1,0 +1,58 @@
+#include "serial_ports.h"
+
+#include <QSerialPortInfo>
+
+namespace rp70 {
+
+QList<SerialPortEntry> ListSerialPorts() {
+    QList<SerialPortEntry> ports;
+    const QList<QSerialPortInfo> available = QSerialPortInfo::availablePorts();
+    for (const QSerialPortInfo& info : available) {
+        ports.append(
+            {info.portName(), info.systemLocation(), info.description(), info.manufacturer()});
+    }
+    return ports;
+}
+
+std::optional<std::int16_t> ComPortNumber(const QString& portName) {
+    if (!portName.startsWith(QLatin1String("COM"))) {
+        return std::nullopt;
+    }
+    const QString digits = portName.mid(3, 3).trimmed();
+    bool ok = false;
+    const int number = digits.toInt(&ok, 10);
+    if (!ok || number < 1 || number > 255 || digits.startsWith(QLatin1Char('+'))) {
+        return std::nullopt;
+    }
+    return static_cast<std::int16_t>(number);
+}
+
+std::vector<std::int16_t> SerialPortNumbers(const QList<SerialPortEntry>& ports) {
+    std::vector<std::int16_t> numbers;
+    for (const SerialPortEntry& port : ports) {
+        if (const auto number = ComPortNumber(port.PortName)) {
+            numbers.push_back(*number);
+        }
+    }
+    return numbers;
+}
+
+bool SerialPortExists(const QList<SerialPortEntry>& ports, std::int16_t number) {
+    for (const SerialPortEntry& port : ports) {
+        if (ComPortNumber(port.PortName) == number) {
+            return true;
+        }
+    }
+    return false;
+}
+
+std::int16_t FirstSerialPort(const QList<SerialPortEntry>& ports) {
+    const std::vector<std::int16_t> numbers = SerialPortNumbers(ports);
+    return numbers.empty() ? std::int16_t{0} : numbers.front();
+}
+
+QString ComPortName(std::int16_t number) {
+    return QStringLiteral("COM%1").arg(number);
+}
+
+} // namespace rp70

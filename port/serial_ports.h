@@ -1,0 +1,42 @@
+#pragma once
+// The serial ports the computer offers, as the port choice and the start-up port check see
+// them. On Windows a port is numbered n for its name COMn, the number the settings file keeps;
+// ports named otherwise (ttyUSB0 on Linux) carry no number. Pseudo-terminals are not listed:
+// wherever a port is picked, a device path may be typed instead.
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace rp70 {
+
+/// One serial port of the system.
+struct SerialPortEntry {
+    QString PortName;       ///< "COM3", "ttyUSB0"
+    QString SystemLocation; ///< "\\.\COM3", "/dev/ttyUSB0": what opens it
+    QString Description;    ///< may be empty
+    QString Manufacturer;   ///< may be empty
+};
+
+/// The serial ports of the system, in the system's enumeration order.
+QList<SerialPortEntry> ListSerialPorts();
+
+/// The port number n of a port named "COMn": the text from the 4th character on, at most three
+/// characters, spaces trimmed, as a whole number from 1 to 255. nullopt for other names.
+std::optional<std::int16_t> ComPortNumber(const QString& portName);
+
+/// The numbers of the numbered ports among `ports`, in their order.
+std::vector<std::int16_t> SerialPortNumbers(const QList<SerialPortEntry>& ports);
+
+/// Whether `ports` holds the port numbered `number`.
+bool SerialPortExists(const QList<SerialPortEntry>& ports, std::int16_t number);
+
+/// The number of the first numbered port of `ports`; 0 when there is none.
+std::int16_t FirstSerialPort(const QList<SerialPortEntry>& ports);
+
+/// The port name that opens the port numbered `number`: "COM" and the number.
+QString ComPortName(std::int16_t number);
+
+} // namespace rp70

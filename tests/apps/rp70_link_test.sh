@@ -1,0 +1,187 @@
+#!/bin/sh
+# The link commands of the command line tool against simulated radios on pseudo-terminals.
+# Usage: rp70_link_test.sh PATH/TO/rp70 PATH/TO/rp70-sim
+set -u
+rp70=$1
+sim=$2
+work=$(mktemp -d)
+pids=""
+cleanup() {
+    for pid in $pids; do
+        kill "$pid" 2>/dev/null
+    done
+    wait 2>/dev/null
+    [ -n "${KEEP:-}" ] || rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+export RP70_HOME="$work/home"
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# expect STATUS COMMAND...: runs the command, keeps its output in $work/out and $work/err.
+expect() {
+    want=$1
+    shift
+    timeout 60 "$@" >"$work/out" 2>"$work/err" </dev/null
+    got=$?
+    [ "$got" = "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
+}
+
+# start_sim FD ARGS...: starts a simulated radio with ARGS and sets $dev to the device path it
+# prints first, $sim_pid to its process. Its output stays open on descriptor FD (3 to 9, one per
+# radio).
+start_sim() {
+    fd=$1
+    shift
+    mkfifo "$work/sim$fd.fifo"
+    "$sim" "$@" >"$work/sim$fd.fifo" 2>"$work/sim$fd.err" &
+    sim_pid=$!
+    pids="$pids $sim_pid"
+    eval "exec $fd<\"\$work/sim\$fd.fifo\""
+    dev=$(timeout 10 sh -c 'IFS= read -r line && printf "%s" "$line"' <&"$fd")
+    [ -n "$dev" ] || fail "rp70-sim $* printed no device: $(cat "$work/sim$fd.err")"
+}
+
+# same FILE1 FILE2 WHAT: the two data files show the same channel table.
+same_table() {
+    "$rp70" show "$1" | grep -v '^File:' >"$work/show1"
+    "$rp70" show "$2" | grep -v '^File:' >"$work/show2"
+    cmp -s "$work/show1" "$work/show2" || fail "$3: $(diff "$work/show1" "$work/show2" | head -5)"
+}
+
+expect 0 "$rp70" ports
+grep -q 'device path' "$work/out" || fail "ports names the device path of a pseudo-terminal"
+
+# poke FILE OFFSET BYTES: writes BYTES (printf escapes) into FILE at the decimal OFFSET.
+poke() {
+    printf "$3" | dd of="$1" bs=1 seek="$2" conv=notrunc 2>/dev/null
+}
+
+# A programmed radio: a new image's memory with three memory channels (shown as rows 0-2),
+# CALL and VFO set.
+expect 0 "$rp70" new -o "$work/base.dat"
+expect 0 "$rp70" memory "$work/base.dat" --raw "$work/radio.bin"
+poke "$work/radio.bin" 256 '\370' # channels 1-3 in use
+poke "$work/radio.bin" 8192 '\001\105\140\000\000\000\140\000\005\000\003' # 145.600 +0.6, 12.5K
+poke "$work/radio.bin" 8211 'REPEAT '
+poke "$work/radio.bin" 8224 '\004\065\000\000' # 435.000
+poke "$work/radio.bin" 8243 'UHF    '
+poke "$work/radio.bin" 8256 '\001\106\122\120' # 146.525
+poke "$work/radio.bin" 672 '\001\106\000\000'  # CALL 146.000
+poke "$work/radio.bin" 704 '\001\120\000\000'  # VFO 150.000
+
+# It is read, written into a blank radio and read back: the same data.
+start_sim 3 --fast --memory "$work/radio.bin"
+programmed=$dev
+expect 0 "$rp70" read --port "$programmed" -o "$work/radio.dat"
+grep -q 'read' "$work/err" || fail "read reports success: $(cat "$work/err")"
+[ "$(wc -c <"$work/radio.dat")" -eq 8631 ] || fail "read saves a data file"
+[ "$(wc -c <"$work/radio.fre")" -eq 540 ] || fail "read saves the five channels"
+"$rp70" show --used "$work/radio.dat" >"$work/out"
+grep -q '^0  *145\.60000  *146\.20000  *REPEAT  *12\.5K ' "$work/out" || fail "channel 1 read"
+grep -q '^1  *435\.00000  *435\.00000  *UHF ' "$work/out" || fail "channel 2 read"
+grep -q '^2  *146\.52500 ' "$work/out" || fail "channel 3 read"
+grep -q '^CALL  *146\.00000 ' "$work/out" || fail "CALL read"
+grep -q '^VFO  *150\.00000 ' "$work/out" || fail "VFO read"
+[ "$(od -An -tx1 "$RP70_HOME/Setting.ini" | tr -d ' \n')" = "0100010001000000" ] ||
+    fail "the radio's features (5-tone, 2-tone, DTMF) are stored in the feature file"
+
+start_sim 4 --fast --memory "$work/blank.bin"
+blank=$dev
+expect 0 "$rp70" write --port "$blank" "$work/radio.dat"
+grep -q 'written' "$work/err" || fail "write reports success: $(cat "$work/err")"
+expect 0 "$rp70" read --port "$blank" -o "$work/back.dat"
+same_table "$work/radio.dat" "$work/back.dat" "written and read back"
+"$rp70" memory "$work/radio.dat" >"$work/memory1"
+"$rp70" memory "$work/back.dat" >"$work/memory2"
+cmp -s "$work/memory1" "$work/memory2" || fail "the radio memory of what was written and read back"
+
+# A new image and a protected data file go in and come back.
+expect 0 "$rp70" new --password PW -o "$work/new.dat"
+expect 0 "$rp70" write --port "$blank" --password PW "$work/new.dat"
+expect 0 "$rp70" read --port "$blank" --password SECRET -o "$work/new-back.dat"
+expect 1 "$rp70" show "$work/new-back.dat"
+expect 0 "$rp70" show --password SECRET "$work/new-back.dat"
+grep -q '^VFO  *155\.00000 ' "$work/out" || fail "the new image's VFO came back"
+
+# The radio information, with its captions.
+expect 0 "$rp70" info --port "$programmed"
+for caption in "Radio Type" "Frequency" "Area Code" "Manufacture Code" "User Code" \
+    "Serial Number" "Producted Date" "Maintained Date" "Maintained Description" "Version" \
+    "Dealer Code" "Stock Date" "Sell Date" "Seller"; do
+    grep -q "^$caption:" "$work/out" || fail "info prints \"$caption\""
+done
+grep -q '^Radio Type: *KT-RP70$' "$work/out" || fail "info prints the model"
+
+# The radio password: a wrong one fails in one line and saves nothing; the right one reads.
+start_sim 5 --fast --password 1234
+locked=$dev
+expect 1 "$rp70" read --port "$locked" --radio-password 9999 -o "$work/locked.dat"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "one line for a wrong radio password: $(cat "$work/err")"
+[ ! -e "$work/locked.dat" ] || fail "nothing saved after a wrong radio password"
+expect 1 "$rp70" info --port "$locked"
+expect 0 "$rp70" read --port "$locked" --radio-password 1234 -o "$work/locked.dat"
+expect 2 "$rp70" read --port "$locked" --radio-password 12345 -o "$work/locked.dat"
+
+# The line hung up in the middle of a read: the existing output stays as it was.
+start_sim 6 --fast --hang-up-after 20
+cp "$work/radio.dat" "$work/keep.dat"
+cp "$work/radio.fre" "$work/keep.fre"
+expect 1 "$rp70" read --port "$dev" -o "$work/keep.dat"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "one line for a lost line: $(cat "$work/err")"
+cmp -s "$work/radio.dat" "$work/keep.dat" || fail "a failed read changed the data file"
+cmp -s "$work/radio.fre" "$work/keep.fre" || fail "a failed read changed the channel file"
+
+# Ctrl+C in the middle of a read at the wire's pace: the radio is told END, nothing is saved.
+start_sim 7 --memory "$work/radio.bin" --log "$work/wire.log"
+expect 1 timeout --preserve-status -s INT 1 "$rp70" read --port "$dev" -o "$work/keep.dat"
+[ "$(cat "$work/err")" = "rp70: transfer cancelled" ] || fail "cancel: $(cat "$work/err")"
+cmp -s "$work/radio.dat" "$work/keep.dat" || fail "a cancelled read changed the data file"
+kill "$sim_pid"
+wait "$sim_pid" # its transcript is complete once it has gone
+[ "$(grep '^=' "$work/wire.log" | tail -n 1)" = "= END" ] || fail "a cancelled read ends with END"
+
+# Wrong usage and ports that are not there.
+expect 2 "$rp70" read -o "$work/x.dat"
+expect 2 "$rp70" read --port "$programmed"
+expect 2 "$rp70" write --port "$programmed"
+expect 2 "$rp70" read --port "$programmed" --factory -o "$work/x.dat"
+grep -q 'factory test mode' "$work/err" || fail "--factory names the factory test mode"
+expect 1 "$rp70" read --port "$work/no-such-port" -o "$work/x.dat"
+[ "$(wc -l <"$work/err")" -eq 1 ] || fail "one line for a missing port: $(cat "$work/err")"
+grep -q "no-such-port" "$work/err" || fail "the missing port is named"
+[ ! -e "$work/x.dat" ] || fail "nothing saved without a radio"
+expect 1 "$rp70" write --port "$programmed" "$work/none.dat"
+
+# The factory test values travel with --factory, in the factory test mode only.
+printf 'QZMV74_8132_Service_UnitCheckSet' >"$RP70_HOME/TestData.ini"
+cp "$work/radio.dat" "$work/factory.dat"
+cp "$work/radio.fre" "$work/factory.fre"
+expect 1 "$rp70" write --factory --port "$blank" "$work/factory.dat"
+grep -q 'factory.ted' "$work/err" || fail "a factory write names the missing test values file"
+i=0
+while [ $i -lt 32 ]; do
+    case $i in
+    0 | 1 | 14 | 15 | 29 | 30 | 31) value=0 ;; # the radio's own values, and the unsent ones
+    18 | 19 | 20) value=$((300 + i)) ;;
+    *) value=$((3 * i)) ;;
+    esac
+    printf "\\$(printf %03o $((value % 256)))\\$(printf %03o $((value / 256)))"
+    i=$((i + 1))
+done >"$work/factory.ted"
+expect 0 "$rp70" write --factory --port "$blank" "$work/factory.dat"
+expect 0 "$rp70" read --factory --port "$blank" -o "$work/factory-back.dat"
+cmp -s "$work/factory.ted" "$work/factory-back.ted" || fail "test values written and read back"
+expect 0 "$rp70" read --port "$blank" -o "$work/plain.dat"
+[ ! -e "$work/plain.ted" ] || fail "a read without --factory saves no test values"
+
+if [ "$failures" -ne 0 ]; then
+    echo "$failures failure(s)"
+    exit 1
+fi
+echo "all link command checks passed"
