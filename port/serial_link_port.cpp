@@ -2,8 +2,6 @@
 
 #include <QMetaObject>
 
-#include "link/link_transfer.h"
-
 namespace rp70 {
 
 SerialLinkPort::SerialLinkPort(const QString& portName, QObject* parent)
@@ -24,7 +22,7 @@ SerialLinkPort::SerialLinkPort(const QString& portName, QObject* parent)
 }
 
 SerialLinkPort::~SerialLinkPort() {
-    engine_ = nullptr;
+    events_ = nullptr;
     Close();
 }
 
@@ -128,18 +126,18 @@ void SerialLinkPort::OnReadyRead() {
     const QByteArray bytes = serial_.readAll();
     bytesReceived_ += bytes.size();
     received_.append(bytes);
-    if (received_.size() < threshold_ || engine_ == nullptr) {
+    if (received_.size() < threshold_ || events_ == nullptr) {
         return;
     }
     const Bytes handed(received_.begin(), received_.end());
     received_.clear();
     // The engine may send, close the port or end the transfer from here.
-    engine_->BytesArrived(handed);
+    events_->BytesArrived(handed);
 }
 
 void SerialLinkPort::OnReplyTimeout() {
-    if (engine_ != nullptr) {
-        engine_->ReplyTimeout();
+    if (events_ != nullptr) {
+        events_->ReplyTimeout();
     }
 }
 
@@ -184,8 +182,9 @@ void SerialLinkPort::ReportLost() {
         this,
         [this] {
             Close();
-            if (engine_ != nullptr && engine_->IsRunning()) {
-                engine_->PortLost();
+            // The engine ignores a loss while no transfer is running.
+            if (events_ != nullptr) {
+                events_->PortLost();
             }
         },
         Qt::QueuedConnection);

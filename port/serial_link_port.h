@@ -15,8 +15,6 @@
 
 namespace rp70 {
 
-class LinkTransfer;
-
 class SerialLinkPort : public QObject, public LinkPort {
     Q_OBJECT
 
@@ -26,10 +24,10 @@ public:
     explicit SerialLinkPort(const QString& portName = {}, QObject* parent = nullptr);
     ~SerialLinkPort() override;
 
-    /// The engine that receives the port's events; engine and port refer to each other, so it
-    /// is attached after both exist. Without one, events are dropped.
-    void Attach(LinkTransfer& engine) { engine_ = &engine; }
-    void Detach() { engine_ = nullptr; }
+    /// The side that receives the port's events (the engine, LinkTransfer); engine and port
+    /// refer to each other, so it is attached after both exist. Without one, events are dropped.
+    void Attach(LinkEvents& events) { events_ = &events; }
+    void Detach() { events_ = nullptr; }
 
     /// The port the next Open() opens.
     void SetPortName(const QString& portName) { portName_ = portName; }
@@ -64,7 +62,7 @@ private:
     QTimer pauseTimer_;
     QString portName_;
     QString lastError_;
-    LinkTransfer* engine_ = nullptr;
+    LinkEvents* events_ = nullptr;
 
     QByteArray received_; ///< bytes not yet handed over
     int threshold_ = 1;

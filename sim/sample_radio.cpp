@@ -17,23 +17,23 @@ namespace {
 
 struct SampleChannel {
     std::string_view Name;
-    std::string_view RxFreq; ///< nine digits
+    std::string_view RxFreq; ///< nine digits, MHz × 100000
     std::string_view TxOffset;
-    std::int16_t ShiftDirection; ///< 0 none, 1 "+", 2 "-"
+    std::int16_t ShiftDirection; ///< 0 none, 1 minus, 2 plus
     std::string_view Ctcss;      ///< empty: no tone
 };
 
 constexpr std::array kChannels = {
-    SampleChannel{"CALL", "145500000", "000000000", 0, ""},
-    SampleChannel{"SIMPLX1", "145512500", "000000000", 0, ""},
-    SampleChannel{"SIMPLX2", "145525000", "000000000", 0, ""},
-    SampleChannel{"RPT-R0", "145600000", "000600000", 2, "88.5"},
-    SampleChannel{"RPT-R2", "145650000", "000600000", 2, "88.5"},
-    SampleChannel{"RPT-R4", "145700000", "000600000", 2, "123.0"},
-    SampleChannel{"MARINE", "156800000", "000000000", 0, ""},
-    SampleChannel{"WX1", "162550000", "000000000", 0, ""},
-    SampleChannel{"PMR-OPS", "151625000", "000000000", 0, "100.0"},
-    SampleChannel{"RAIL", "160875000", "000000000", 0, "67.0"},
+    SampleChannel{"CALL", "014550000", "000000000", 0, ""},
+    SampleChannel{"SIMPLX1", "014551250", "000000000", 0, ""},
+    SampleChannel{"SIMPLX2", "014552500", "000000000", 0, ""},
+    SampleChannel{"RPT-R0", "014560000", "000060000", 1, "88.5"},
+    SampleChannel{"RPT-R2", "014565000", "000060000", 1, "88.5"},
+    SampleChannel{"RPT-R4", "014570000", "000060000", 1, "123.0"},
+    SampleChannel{"MARINE", "015680000", "000000000", 0, ""},
+    SampleChannel{"WX1", "016255000", "000000000", 0, ""},
+    SampleChannel{"PMR-OPS", "015162500", "000000000", 0, "100.0"},
+    SampleChannel{"RAIL", "016087500", "000000000", 0, "67.0"},
 };
 
 std::int16_t CtcssIndex(std::string_view tone) {

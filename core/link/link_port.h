@@ -13,9 +13,20 @@ inline constexpr int kReplyTimeoutMs = 300;
 /// Milliseconds of quiet before most commands leave.
 inline constexpr int kCommandPauseMs = 2;
 
-/// The serial line to the radio. Its events come back to the engine as
-/// LinkTransfer::BytesArrived (once the receive threshold is reached: every byte that has
-/// arrived, at once), LinkTransfer::ReplyTimeout and LinkTransfer::PortLost.
+/// What a LinkPort reports back to the side that drives it (the engine, LinkTransfer).
+class LinkEvents {
+public:
+    virtual ~LinkEvents() = default;
+
+    /// Once the receive threshold is reached: every byte that has arrived, at once.
+    virtual void BytesArrived(const Bytes& received) = 0;
+    /// The reply timer fired.
+    virtual void ReplyTimeout() = 0;
+    /// The port went away (a cable pulled, a closed pseudo-terminal).
+    virtual void PortLost() = 0;
+};
+
+/// The serial line to the radio. Its events come back through LinkEvents.
 class LinkPort {
 public:
     virtual ~LinkPort() = default;

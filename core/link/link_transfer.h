@@ -35,7 +35,7 @@ inline constexpr std::int16_t FailedEndSent = 68;          ///< "D": END after a
 inline constexpr std::int16_t DoneEndSent = 69;            ///< "E": END after success
 } // namespace link_state
 
-class LinkTransfer {
+class LinkTransfer : public LinkEvents {
 public:
     /// The engine works on `image` (replaced by a successful Read, encoded by a Write) and
     /// `state` (texts, language, feature flags, radio information, the entered radio
@@ -55,11 +55,11 @@ public:
     bool Start(TransferKind kind);
 
     /// The receive event: every byte that has arrived since the last command was sent.
-    void BytesArrived(const Bytes& received);
+    void BytesArrived(const Bytes& received) override;
     /// The reply timer fired.
-    void ReplyTimeout();
+    void ReplyTimeout() override;
     /// The port went away (a cable pulled, a closed pseudo-terminal): the transfer fails.
-    void PortLost();
+    void PortLost() override;
     /// The person stops the transfer: END is sent when the radio was already talking to us,
     /// then the port is closed; a Read leaves the image as it was.
     void Cancel();

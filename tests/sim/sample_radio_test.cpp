@@ -17,8 +17,8 @@ TEST(SampleRadioTest, HoldsNamedChannelsAndAnInformationBlock) {
 
     ASSERT_EQ(image.UsedChannelCount(), 14); // ten memory channels, PA, PB, CALL, VFO
     EXPECT_EQ(TextOf(image.Channels[0].Name), "CALL");
-    EXPECT_EQ(TextOf(image.Channels[3].RxFreq), "145600000");
-    EXPECT_EQ(image.Channels[3].ShiftDirection, 2);
+    EXPECT_EQ(TextOf(image.Channels[3].RxFreq), "014560000");
+    EXPECT_EQ(image.Channels[3].ShiftDirection, 1);
     EXPECT_EQ(image.Channels[3].TxToneType, kToneCtcss);
     EXPECT_EQ(image.Channels[10].ChannelNumber, 201);
 
