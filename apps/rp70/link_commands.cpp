@@ -47,8 +47,8 @@ extern "C" void OnInterruptSignal(int) {
 }
 
 /// While it exists, Ctrl+C calls `onInterrupt` from the event loop instead of ending the
-/// program. The handler does not restart interrupted system calls, so a password prompt
-/// waiting for its line gives up.
+/// program. Interrupted system calls restart, so the serial port never sees a failed read or
+/// write because of it (the password prompt gives up its line itself).
 class InterruptWatch {
 public:
     explicit InterruptWatch(std::function<void()> onInterrupt)
@@ -73,7 +73,7 @@ public:
         struct sigaction action {};
         action.sa_handler = OnInterruptSignal;
         sigemptyset(&action.sa_mask);
-        action.sa_flags = 0;
+        action.sa_flags = SA_RESTART;
         installed_ = sigaction(SIGINT, &action, &previous_) == 0;
     }
 
@@ -240,25 +240,6 @@ struct LinkOptions {
                                "Move the factory test values too (factory test mode only)."};
 };
 
-/// The port, and the radio password entered into the program state. nullopt after one line when
-/// an option is missing or wrong.
-std::optional<QString> ParseLinkOptions(const QCommandLineParser& parser,
-                                        const LinkOptions& options, ProgramState& state) {
-    if (!parser.isSet(options.Port) || parser.value(options.Port).isEmpty()) {
-        Fail("the serial port is missing (--port DEV; see rp70 ports)", kExitUsage);
-        return std::nullopt;
-    }
-    if (parser.isSet(options.RadioPassword)) {
-        const std::string password = parser.value(options.RadioPassword).toStdString();
-        if (password.size() > kRadioPasswordLength) {
-            Fail("a radio password is at most 4 characters", kExitUsage);
-            return std::nullopt;
-        }
-        state.EnteredPassword = password;
-    }
-    return parser.value(options.Port);
-}
-
 /// --factory needs the factory test mode; without it the transfer leaves the test values out.
 bool ApplyFactoryOption(const QCommandLineParser& parser, const LinkOptions& options,
                         CliProgram& program) {
@@ -274,6 +255,25 @@ bool ApplyFactoryOption(const QCommandLineParser& parser, const LinkOptions& opt
         return false;
     }
     return true;
+}
+
+/// The port, and the radio password entered into the program state. nullopt after one line when
+/// an option is missing or wrong.
+std::optional<QString> ParseLinkOptions(const QCommandLineParser& parser,
+                                        const LinkOptions& options, CliProgram& program) {
+    if (!parser.isSet(options.Port) || parser.value(options.Port).isEmpty()) {
+        Fail("the serial port is missing (--port DEV; see rp70 ports)", kExitUsage);
+        return std::nullopt;
+    }
+    if (parser.isSet(options.RadioPassword)) {
+        const std::string password = parser.value(options.RadioPassword).toStdString();
+        if (password.size() > kRadioPasswordLength) {
+            Fail("a radio password is at most 4 characters", kExitUsage);
+            return std::nullopt;
+        }
+        program.State.EnteredPassword = password;
+    }
+    return parser.value(options.Port);
 }
 
 int ExitStatus(TransferResult result) {
@@ -359,11 +359,8 @@ int RunRead(const QStringList& arguments) {
     }
 
     CliProgram program;
-    const std::optional<QString> port = ParseLinkOptions(parser, link, program.State);
-    if (!port) {
-        return kExitUsage;
-    }
-    if (!ApplyFactoryOption(parser, link, program)) {
+    const std::optional<QString> port = ParseLinkOptions(parser, link, program);
+    if (!port || !ApplyFactoryOption(parser, link, program)) {
         return kExitUsage;
     }
     const TransferResult result = RunTransfer(program, *port, TransferKind::Read);
@@ -384,11 +381,8 @@ int RunWrite(const QStringList& arguments) {
         return kExitUsage;
     }
     CliProgram program;
-    const std::optional<QString> port = ParseLinkOptions(parser, link, program.State);
-    if (!port) {
-        return kExitUsage;
-    }
-    if (!ApplyFactoryOption(parser, link, program)) {
+    const std::optional<QString> port = ParseLinkOptions(parser, link, program);
+    if (!port || !ApplyFactoryOption(parser, link, program)) {
         return kExitUsage;
     }
     if (program.Image->Factory.FactoryMode) {
@@ -416,7 +410,7 @@ int RunInfo(const QStringList& arguments) {
         return kExitUsage;
     }
     CliProgram program;
-    const std::optional<QString> port = ParseLinkOptions(parser, link, program.State);
+    const std::optional<QString> port = ParseLinkOptions(parser, link, program);
     if (!port) {
         return kExitUsage;
     }

@@ -1,6 +1,7 @@
 #include "terminal_interaction.h"
 
 #include <cctype>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <termios.h>
@@ -20,8 +21,34 @@ std::string OneLine(std::string text) {
     return text;
 }
 
-/// One line typed at the terminal without echo; nullopt at end of input.
+/// While it exists, Ctrl+C breaks off a line being typed instead of waiting for Enter: the
+/// program's own Ctrl+C handler (if any) stays, but no longer restarts the interrupted read.
+class InterruptiblePrompt {
+public:
+    InterruptiblePrompt() {
+        if (sigaction(SIGINT, nullptr, &previous_) == 0 && previous_.sa_handler != SIG_DFL &&
+            previous_.sa_handler != SIG_IGN) {
+            struct sigaction breaking = previous_;
+            breaking.sa_flags &= ~SA_RESTART;
+            changed_ = sigaction(SIGINT, &breaking, nullptr) == 0;
+        }
+    }
+    ~InterruptiblePrompt() {
+        if (changed_) {
+            sigaction(SIGINT, &previous_, nullptr);
+        }
+    }
+    InterruptiblePrompt(const InterruptiblePrompt&) = delete;
+    InterruptiblePrompt& operator=(const InterruptiblePrompt&) = delete;
+
+private:
+    struct sigaction previous_ {};
+    bool changed_ = false;
+};
+
+/// One line typed at the terminal without echo; nullopt at end of input or on Ctrl+C.
 std::optional<std::string> ReadHiddenLine() {
+    const InterruptiblePrompt interruptible;
     termios old{};
     const bool terminal = tcgetattr(STDIN_FILENO, &old) == 0;
     if (terminal) {

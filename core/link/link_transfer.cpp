@@ -196,8 +196,9 @@ void LinkTransfer::BytesArrived(const Bytes& received) {
     };
 
     if (cancelled_) {
-        // Only the answer to the END of a cancelled transfer is still awaited.
-        if (oneByteReply && count == echo + 1) {
+        // Only the answer to the END of a cancelled transfer is still awaited; the rest of a
+        // reply that was under way when the person cancelled may still come in before it.
+        if (oneByteReply && count == echo + 1 && replyByte(0) == kAcknowledge) {
             EndTransfer(TransferOutcome::Cancelled);
         }
         return;

@@ -6,21 +6,8 @@ rp70=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 export RP70_HOME="$work/home"
-failures=0
+. "$(dirname "$0")/checks.sh"
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# expect STATUS COMMAND...: runs the command, keeps its output in $work/out and $work/err.
-expect() {
-    want=$1
-    shift
-    "$@" >"$work/out" 2>"$work/err" </dev/null
-    got=$?
-    [ "$got" = "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
-}
 
 # A new image shows only its VFO row, in the middle of the band.
 expect 0 "$rp70" new -o "$work/a.dat"
@@ -90,5 +77,4 @@ expect 0 "$rp70" new -o "$work/x.ted"
 [ "$(wc -c <"$work/x.ted.ted")" -eq 64 ] || fail "test data file beside x.ted"
 rm "$RP70_HOME/TestData.ini"
 
-[ "$failures" -eq 0 ] && echo "all passed"
-exit "$failures"
+finish

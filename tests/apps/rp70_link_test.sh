@@ -16,21 +16,8 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 1' INT TERM
 export RP70_HOME="$work/home"
-failures=0
+. "$(dirname "$0")/checks.sh"
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# expect STATUS COMMAND...: runs the command, keeps its output in $work/out and $work/err.
-expect() {
-    want=$1
-    shift
-    timeout 60 "$@" >"$work/out" 2>"$work/err" </dev/null
-    got=$?
-    [ "$got" = "$want" ] || fail "$* exited $got, expected $want: $(cat "$work/err")"
-}
 
 # start_sim FD ARGS...: starts a simulated radio with ARGS and sets $dev to the device path it
 # prints first, $sim_pid to its process. Its output stays open on descriptor FD (3 to 9, one per
@@ -180,8 +167,4 @@ cmp -s "$work/factory.ted" "$work/factory-back.ted" || fail "test values written
 expect 0 "$rp70" read --port "$blank" -o "$work/plain.dat"
 [ ! -e "$work/plain.ted" ] || fail "a read without --factory saves no test values"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "all link command checks passed"
+finish

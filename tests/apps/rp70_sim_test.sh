@@ -10,12 +10,7 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+. "$(dirname "$0")/checks.sh"
 
 # start NAME OPTIONS...: runs the simulator in the background; $dev is its device, $pid its
 # process. The first line of its output is read through a pipe, so nothing waits by the clock.
@@ -115,8 +110,4 @@ head -c 100 /dev/zero >"$work/short.bin"
 [ "$(wc -l <"$work/err")" -eq 1 ] || fail "short memory file: $(cat "$work/err")"
 [ ! -s "$work/out" ] || fail "a device was offered for a short memory file"
 
-if [ "$failures" -ne 0 ]; then
-    echo "$failures failure(s)"
-    exit 1
-fi
-echo "all passed"
+finish

@@ -1,7 +1,8 @@
 #pragma once
-// The link engine against the simulated radio, in-process: a serial port whose bytes go
-// straight to the radio and back, a reply timer on a clock of its own, and a record of what
-// the progress window showed.
+// The link engine against the simulated radio, in-process: a serial port whose bytes go to
+// the radio and come back one at a time as on a real line, commands that wait out their pause
+// before they leave, a reply timer on a clock of its own, and a record of what the progress
+// window showed.
 
 #include <optional>
 #include <vector>
@@ -50,13 +51,19 @@ public:
     std::optional<TransferOutcome> finished;
 
 private:
+    /// Clears what arrived so far and hands `bytes` to the radio.
+    void Transmit(const Bytes& bytes);
+    /// The next byte from the radio arrives; at the threshold everything arrived is handed over.
+    void Deliver();
+
     sim::RadioSimulator& radio_;
     LinkTransfer* engine_ = nullptr;
     bool open_ = false;
     bool timerArmed_ = false;
     int threshold_ = 1;
-    Bytes incoming_; ///< on its way from the radio
-    Bytes buffer_;   ///< arrived, waiting for the threshold
+    Bytes incoming_;              ///< on its way from the radio
+    Bytes buffer_;                ///< arrived, waiting for the threshold
+    std::optional<Bytes> paused_; ///< a command waiting out its pause
 };
 
 } // namespace rp70::test
