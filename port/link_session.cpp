@@ -1,5 +1,7 @@
 #include "link_session.h"
 
+#include <QMetaObject>
+
 namespace rp70 {
 
 LinkSession::LinkSession(const QString& portName, RadioImage& image, ProgramState& state,
@@ -18,9 +20,14 @@ bool LinkSession::start(TransferKind kind) {
 }
 
 void LinkSession::cancel() {
-    if (transfer_.IsRunning()) {
-        transfer_.Cancel();
-    }
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (transfer_.IsRunning()) {
+                transfer_.Cancel();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void LinkSession::ShowProgress(TransferKind kind) {
@@ -37,6 +44,10 @@ void LinkSession::CloseProgress() {
 
 void LinkSession::FeaturesChanged() {
     emit featuresChanged();
+}
+
+void LinkSession::ImageReplaced() {
+    emit imageReplaced();
 }
 
 void LinkSession::TransferFinished(TransferKind kind, TransferOutcome outcome) {

@@ -11,6 +11,8 @@
 
 namespace rp70 {
 
+/// Its signals are emitted from inside the serial port's own handlers: a slot must not delete
+/// the session (use deleteLater(), and only once it is no longer running).
 class LinkSession : public QObject, public LinkObserver {
     Q_OBJECT
 
@@ -28,13 +30,16 @@ public:
 
     /// Starts a transfer; false when none started (finished() then does not follow).
     bool start(TransferKind kind);
-    /// Stops the running transfer; finished() follows with TransferOutcome::Cancelled.
+    /// Stops the running transfer on the next turn of the event loop (never in the middle of
+    /// one of the engine's steps); finished() follows with TransferOutcome::Cancelled unless
+    /// the transfer was already ending.
     void cancel();
 
     void ShowProgress(TransferKind kind) override;
     void SetProgressValue(int percent) override;
     void CloseProgress() override;
     void FeaturesChanged() override;
+    void ImageReplaced() override;
     void TransferFinished(TransferKind kind, TransferOutcome outcome) override;
 
 signals:
@@ -45,6 +50,8 @@ signals:
     void progressClosed();
     /// A radio switched on a feature flag of the program state.
     void featuresChanged();
+    /// A Read has replaced the image; its success message follows.
+    void imageReplaced();
     /// The transfer is over and the engine idle.
     void finished(rp70::TransferKind kind, rp70::TransferOutcome outcome);
 

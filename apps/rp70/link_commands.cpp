@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QSocketNotifier>
 #include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -35,15 +36,17 @@ namespace {
 
 /// The write end of the pipe the SIGINT handler signals through; a signal handler can reach
 /// nothing else.
-int interruptPipeWrite = -1;
+volatile std::sig_atomic_t interruptPipeWrite = -1;
 volatile std::sig_atomic_t interruptCount = 0;
 
 extern "C" void OnInterruptSignal(int) {
+    const int savedErrno = errno;
     interruptCount = 1;
     if (interruptPipeWrite >= 0) {
         const char byte = 1;
         [[maybe_unused]] const ssize_t written = write(interruptPipeWrite, &byte, 1);
     }
+    errno = savedErrno;
 }
 
 /// While it exists, Ctrl+C calls `onInterrupt` from the event loop instead of ending the
@@ -271,7 +274,7 @@ std::optional<QString> ParseLinkOptions(const QCommandLineParser& parser,
             Fail("a radio password is at most 4 characters", kExitUsage);
             return std::nullopt;
         }
-        program.State.EnteredPassword = password;
+        program.State.EnteredPassword = TextOf(password);
     }
     return parser.value(options.Port);
 }

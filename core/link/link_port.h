@@ -67,6 +67,8 @@ public:
     virtual void CloseProgress() = 0;
     /// A radio switched on a feature flag: menus and tree follow the flags.
     virtual void FeaturesChanged() {}
+    /// A Read has replaced the image (before its success message): the windows show it.
+    virtual void ImageReplaced() {}
     /// The transfer is over and the engine idle; on success of a Read the image has been
     /// replaced, of a Radio information transfer the radio information has been decoded.
     virtual void TransferFinished(TransferKind kind, TransferOutcome outcome) = 0;

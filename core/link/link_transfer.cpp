@@ -22,11 +22,6 @@ bool ShowsProgress(TransferKind kind) {
     return kind == TransferKind::Read || kind == TransferKind::Write;
 }
 
-bool IsWriteFrame(const Bytes& command) {
-    return command.size() == static_cast<std::size_t>(kWriteFrameLength) &&
-           (command.front() == kWriteLetter || command.front() == kTestWriteLetter);
-}
-
 /// Marks the time a question or a dialog is open: the replies and timers that may still come
 /// in meanwhile are not acted on.
 class ModalScope {
@@ -61,7 +56,9 @@ bool LinkTransfer::Start(TransferKind kind) {
             FirstUnsendableTestValue(image_.Factory.TestValues, UserTestValueIndices());
         if (unfit) {
             std::string text(program_.Texts.Builtin(BuiltinText::TestValueDoesNotFit));
-            text.replace(text.find("%1"), 2, std::to_string(*unfit));
+            if (const auto at = text.find("%1"); at != std::string::npos) {
+                text.replace(at, 2, std::to_string(*unfit));
+            }
             ShowMessage(text, MessageIcon::Exclamation);
             transferKind_ = TransferKind::None;
             return false;
@@ -124,8 +121,8 @@ bool LinkTransfer::SendWord(std::string_view word, bool pauseFirst) {
     }
     passes_.LastPercent = 0;
     transferState_ = link_state::ProgramSent;
-    // Unlike the radio's other commands, a lost PROGRAM is sent again like any command, so a
-    // radio that never answers ends the transfer after the last re-send.
+    // A lost PROGRAM (or factory word) is sent again like any other command, so a radio that
+    // never answers ends the transfer after the last re-send.
     if (!SendCommand(WordCommand(word), kProgramReplyLength, pauseFirst)) {
         ShowMessage(program_.Texts.GetText(2002));
         return false;
@@ -147,6 +144,7 @@ bool LinkTransfer::SendCommand(Bytes command, int replyLength, bool pauseFirst) 
     echoLength_ = static_cast<int>(command.size());
     resendCount_ = 0;
     lastCommand_ = std::move(command);
+    lastPauseFirst_ = pauseFirst;
     expectedCount_ = echoLength_ + replyLength;
     port_.StartReplyTimer();
     port_.SetReceiveThreshold(expectedCount_);
@@ -330,7 +328,6 @@ void LinkTransfer::AdvanceTransfer(std::int16_t newState) {
     case Blocks:
         if (transferKind_ == TransferKind::Write && factoryRestart_) {
             // The test blocks go once more after a second handshake that starts with PROGRAM.
-            transferState_ = ProgramSent;
             if (!SendProgram()) {
                 EndCommunication();
             }
@@ -354,7 +351,6 @@ void LinkTransfer::AdvanceTransfer(std::int16_t newState) {
         ReadTestBlock(kTestBlock160Address);
         break;
     case RestartEndSent:
-        transferState_ = ProgramSent;
         if (!SendProgram()) {
             EndCommunication();
         }
@@ -435,22 +431,12 @@ void LinkTransfer::WriteNextBlock() {
 }
 
 void LinkTransfer::RewriteBlock() {
-    if (lastCommand_ == WordCommand(kEndWord)) {
-        // The radio asks for END again.
-        Send(lastCommand_, kAcknowledgeReplyLength, true);
-        return;
-    }
-    if (!IsWriteFrame(lastCommand_)) {
-        // Nothing was written that could be repeated: wait for the reply timer as for any
-        // reply that does not fit.
-        port_.StartReplyTimer();
-        return;
-    }
+    // Only a write frame or END waits for a one-byte answer: the radio asks for that again.
     if (++repeatCount_ > kMaxRepeats) {
         EndCommunication();
         return;
     }
-    Send(lastCommand_, kAcknowledgeReplyLength, true);
+    Send(lastCommand_, kAcknowledgeReplyLength, lastPauseFirst_);
 }
 
 void LinkTransfer::FinishTransfer(bool ok) {
@@ -459,6 +445,7 @@ void LinkTransfer::FinishTransfer(bool ok) {
 }
 
 void LinkTransfer::SendEnd() {
+    repeatCount_ = 0;
     Send(WordCommand(kEndWord), kAcknowledgeReplyLength, true);
 }
 
@@ -511,14 +498,21 @@ void LinkTransfer::PortLost() {
 }
 
 void LinkTransfer::Cancel() {
-    if (!IsRunning() || inModal_ || cancelled_) {
-        return;
+    using namespace link_state;
+    if (!IsRunning() || inModal_ || cancelled_ || transferState_ == DoneEndSent ||
+        transferState_ == FailedEndSent) {
+        return; // END is on its way already and its answer ends the transfer
     }
     cancelled_ = true;
+    if (transferState_ == RestartEndSent) {
+        transferState_ = FailedEndSent; // the END of the restart becomes the last one
+        return;
+    }
     port_.StopReplyTimer();
     if (handshaken_ && port_.IsOpen()) {
         // Tell the radio the session is over; its answer (or the reply timer) ends the transfer.
-        transferState_ = link_state::FailedEndSent;
+        transferState_ = FailedEndSent;
+        repeatCount_ = 0;
         if (SendCommand(WordCommand(kEndWord), kAcknowledgeReplyLength, true)) {
             return;
         }
@@ -554,6 +548,7 @@ void LinkTransfer::EndTransfer(TransferOutcome outcome, bool preparationFailed) 
     case TransferOutcome::Succeeded:
         if (kind == TransferKind::Read) {
             ApplyRead();
+            observer_.ImageReplaced();
             ShowMessage(program_.Texts.GetText(2004));
         } else if (kind == TransferKind::Write) {
             ShowMessage(program_.Texts.GetText(2005));

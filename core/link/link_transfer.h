@@ -61,7 +61,8 @@ public:
     /// The port went away (a cable pulled, a closed pseudo-terminal): the transfer fails.
     void PortLost() override;
     /// The person stops the transfer: END is sent when the radio was already talking to us,
-    /// then the port is closed; a Read leaves the image as it was.
+    /// then the port is closed; a Read leaves the image as it was. Nothing happens once the
+    /// last END is on its way. Call it from the event loop, not from an observer callback.
     void Cancel();
 
     bool IsRunning() const { return transferKind_ != TransferKind::None; }
@@ -123,6 +124,7 @@ private:
     int echoLength_ = 0;
     int expectedCount_ = 0;
     Bytes lastCommand_;
+    bool lastPauseFirst_ = false; ///< whether the last command waited out the pause
     int resendCount_ = 0;
     int repeatCount_ = 0; ///< times the radio asked for the current write frame again
     int currentAddress_ = -kBlockSize;

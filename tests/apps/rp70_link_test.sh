@@ -126,7 +126,7 @@ cmp -s "$work/radio.fre" "$work/keep.fre" || fail "a failed read changed the cha
 
 # Ctrl+C in the middle of a read at the wire's pace: the radio is told END, nothing is saved.
 start_sim 7 --memory "$work/radio.bin" --log "$work/wire.log"
-expect 1 timeout --preserve-status -s INT 1 "$rp70" read --port "$dev" -o "$work/keep.dat"
+expect 1 timeout --preserve-status -s INT 2 "$rp70" read --port "$dev" -o "$work/keep.dat"
 [ "$(cat "$work/err")" = "rp70: transfer cancelled" ] || fail "cancel: $(cat "$work/err")"
 cmp -s "$work/radio.dat" "$work/keep.dat" || fail "a cancelled read changed the data file"
 kill "$sim_pid"

@@ -31,15 +31,17 @@ bool SimulatedLink::Send(const Bytes& bytes, bool pauseFirst) {
         return true;
     }
     paused_.reset();
-    Transmit(bytes);
+    Transmit(bytes, false);
     return true;
 }
 
-void SimulatedLink::Transmit(const Bytes& bytes) {
+void SimulatedLink::Transmit(const Bytes& bytes, bool paused) {
     buffer_.clear();
     incoming_.clear();
     sent.push_back(bytes);
-    const Bytes back = radio_.Receive(bytes);
+    sentPaused.push_back(paused);
+    std::optional<Bytes> replaced = answer ? answer(bytes) : std::nullopt;
+    const Bytes back = replaced ? *replaced : radio_.Receive(bytes);
     incoming_.insert(incoming_.end(), back.begin(), back.end());
 }
 
@@ -72,7 +74,7 @@ std::optional<TransferOutcome> SimulatedLink::Run() {
             }
             const Bytes command = std::move(*paused_);
             paused_.reset();
-            Transmit(command);
+            Transmit(command, true);
             continue;
         }
         if (open_ && !incoming_.empty()) {

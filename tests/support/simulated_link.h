@@ -4,6 +4,7 @@
 // before they leave, a reply timer on a clock of its own, and a record of what the progress
 // window showed.
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -45,14 +46,17 @@ public:
     int elapsedMs = 0;            ///< time spent waiting for replies that did not come
     int pausedSends = 0;          ///< commands sent after the 2 ms pause
     std::vector<Bytes> sent;      ///< every command, re-sends included
-    std::vector<int> percents;    ///< what the progress window showed, in order
+    std::vector<bool> sentPaused; ///< for each of them: whether it waited out the pause
+    /// Answers a command instead of the radio when it returns bytes (echo included).
+    std::function<std::optional<Bytes>(const Bytes& command)> answer;
+    std::vector<int> percents; ///< what the progress window showed, in order
     bool progressOpen = false;
     int featureChanges = 0;
     std::optional<TransferOutcome> finished;
 
 private:
     /// Clears what arrived so far and hands `bytes` to the radio.
-    void Transmit(const Bytes& bytes);
+    void Transmit(const Bytes& bytes, bool paused);
     /// The next byte from the radio arrives; at the threshold everything arrived is handed over.
     void Deliver();
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -317,6 +318,62 @@ TEST_F(LinkTransferTest, RepeatRequestSendsTheSameFrameAgain) {
     EXPECT_EQ(link->elapsedMs, 0);
 }
 
+TEST_F(LinkTransferTest, RadioThatKeepsAskingAgainEndsTheWrite) {
+    sim::SimFaults faults;
+    faults.RepeatWrites = {1, 2, 3, 4, 5, 6};
+    UseRadio(sim::BlankRadioMemory(), {}, faults);
+
+    EXPECT_EQ(Transfer(TransferKind::Write), TransferOutcome::Failed);
+    const Commands& wire = WireCommands();
+    EXPECT_EQ(wire.size(), kHandshake.size() + 6); // the first frame and five repeats, no END
+    EXPECT_EQ(wire.back(), wire[kHandshake.size()]);
+    EXPECT_EQ(ui.Texts(), Commands{state.Texts.GetText(2007)});
+
+    // The same for END: a radio answering it with 0A for ever does not keep the link busy.
+    UseRadio(sim::BlankRadioMemory());
+    ui.shown.clear();
+    const Bytes end = WordCommand(kEndWord);
+    link->answer = [&end](const Bytes& command) -> std::optional<Bytes> {
+        if (command != end) {
+            return std::nullopt;
+        }
+        Bytes back = command;
+        back.push_back(kRepeatRequest);
+        return back;
+    };
+    EXPECT_EQ(Transfer(TransferKind::Read), TransferOutcome::Failed);
+    EXPECT_EQ(std::count(link->sent.begin(), link->sent.end(), end), 6);
+}
+
+TEST_F(LinkTransferTest, PauseComesBeforeOrdinaryCommandsOnly) {
+    image.Factory.FactoryMode = true;
+    sim::SimFaults faults;
+    faults.RepeatWrites = {1}; // block 0000 of the test values is asked for again
+    UseRadio(sim::BlankRadioMemory(), {}, faults);
+    ASSERT_EQ(Transfer(TransferKind::Write), TransferOutcome::Succeeded);
+
+    const std::set<std::uint8_t> unpaused = {'F', kTestWriteLetter};
+    for (std::size_t i = 0; i < link->sent.size(); ++i) {
+        const Bytes& command = link->sent[i];
+        const bool testBlock = command.size() > 2 && command[1] == 0x00 && command[2] == 0x00 &&
+                               (command[0] == kReadLetter || command[0] == kWriteLetter);
+        const bool expectPause =
+            !testBlock && unpaused.count(command[0]) == 0 &&
+            !(command[0] == kReadLetter && command[1] == 0x01 && command[2] == 0x60);
+        EXPECT_EQ(link->sentPaused[i], expectPause) << "command " << i;
+    }
+
+    // A command sent again after its time-out goes at once.
+    sim::SimFaults damaged;
+    damaged.BadChecksumReads = {2};
+    image.Factory.FactoryMode = false;
+    UseRadio(sim::BlankRadioMemory(), {}, damaged);
+    ASSERT_EQ(Transfer(TransferKind::Read), TransferOutcome::Succeeded);
+    EXPECT_EQ(link->sent[3], link->sent[4]);
+    EXPECT_TRUE(link->sentPaused[3]);
+    EXPECT_FALSE(link->sentPaused[4]);
+}
+
 TEST_F(LinkTransferTest, SilentRadioFailsAfterTheFifthResend) {
     sim::SimFaults faults;
     faults.SilentAfter = 3; // PROGRAM, 02 and the password area are answered
@@ -336,12 +393,16 @@ TEST_F(LinkTransferTest, HangUpMidReadLeavesTheImageAlone) {
     sim::SimFaults faults;
     faults.HangUpAfter = 20;
     test::FillRichImage(image);
+    image.Factory.FactoryMode = true;
+    image.Factory.TestValues.fill(7);
     const RadioImage before = image;
     UseRadio(sim::BlankRadioMemory(), {}, faults);
 
     EXPECT_EQ(Transfer(TransferKind::Read), TransferOutcome::Failed);
+    EXPECT_EQ(WireCommands()[4], "R 0160"); // the test values had been read
     EXPECT_EQ(image.Record, before.Record);
     EXPECT_EQ(image.Channels, before.Channels);
+    EXPECT_EQ(image.Factory.TestValues, before.Factory.TestValues);
     EXPECT_FALSE(link->IsOpen());
     EXPECT_EQ(ui.Texts(), Commands{state.Texts.GetText(2006)});
 }
@@ -358,6 +419,12 @@ TEST_F(LinkTransferTest, CancelSendsEndAndLeavesTheImageAlone) {
     EXPECT_EQ(image.Record, before.Record);
     EXPECT_TRUE(ui.shown.empty());
     EXPECT_FALSE(link->IsOpen());
+}
+
+TEST_F(LinkTransferTest, CancelOnceTheLastEndIsOnItsWayChangesNothing) {
+    link->cancelAfterCommands = static_cast<int>(kHandshake.size()) + 167 + 1;
+    EXPECT_EQ(Transfer(TransferKind::Read), TransferOutcome::Succeeded);
+    EXPECT_EQ(std::count(WireCommands().begin(), WireCommands().end(), "END"), 1);
 }
 
 TEST_F(LinkTransferTest, CancelBeforeTheRadioAnsweredSendsNothingMore) {
