@@ -46,12 +46,8 @@ bool LinkTransfer::Start(TransferKind kind) {
     if (IsRunning() || kind == TransferKind::None) {
         return false;
     }
-    transferKind_ = kind;
-    cancelled_ = false;
-    handshaken_ = false;
-    inModal_ = false;
-    factoryTransfer_ = image_.Factory.FactoryMode && kind != TransferKind::RadioInfo;
-    if (factoryTransfer_ && kind == TransferKind::Write) {
+    const bool factory = image_.Factory.FactoryMode && kind != TransferKind::RadioInfo;
+    if (factory && kind == TransferKind::Write) {
         const auto unfit =
             FirstUnsendableTestValue(image_.Factory.TestValues, UserTestValueIndices());
         if (unfit) {
@@ -60,12 +56,10 @@ bool LinkTransfer::Start(TransferKind kind) {
                 text.replace(at, 2, std::to_string(*unfit));
             }
             ShowMessage(text, MessageIcon::Exclamation);
-            transferKind_ = TransferKind::None;
             return false;
         }
     }
     if (!OpenLinkPort()) {
-        transferKind_ = TransferKind::None;
         return false;
     }
     if (ConfirmBeforeTransfer && ShowsProgress(kind)) {
@@ -75,11 +69,14 @@ bool LinkTransfer::Start(TransferKind kind) {
                                           MessageIcon::Question, MessageButtons::OkCancel});
         if (answer != Answer::Ok) {
             port_.Close();
-            transferKind_ = TransferKind::None;
             return false;
         }
     }
 
+    transferKind_ = kind;
+    factoryTransfer_ = factory;
+    cancelled_ = false;
+    handshaken_ = false;
     ClearRadioMemory(memory_);
     BuildPassMap(passes_, kind);
     currentAddress_ = -kBlockSize;
@@ -88,8 +85,7 @@ bool LinkTransfer::Start(TransferKind kind) {
     if (ShowsProgress(kind)) {
         observer_.ShowProgress(kind);
     }
-    const bool sent =
-        factoryTransfer_ && kind == TransferKind::Write ? SendFactory() : SendProgram();
+    const bool sent = factory && kind == TransferKind::Write ? SendFactory() : SendProgram();
     if (!sent) {
         if (ShowsProgress(kind)) {
             observer_.CloseProgress();
@@ -215,8 +211,10 @@ void LinkTransfer::BytesArrived(const Bytes& received) {
         AdvanceTransfer(0);
         return;
     }
-    if (const auto identity = ParseIdentifyReply(received, echo)) {
-        OnIdentifyReply(*identity);
+    if (expectedCount_ == echo + kIdentifyReplyLength) {
+        if (const auto identity = ParseIdentifyReply(received, echo)) {
+            OnIdentifyReply(*identity);
+        }
         return;
     }
     const auto block = ParseBlockReply(received, echo);
