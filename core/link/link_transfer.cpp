@@ -76,6 +76,7 @@ bool LinkTransfer::Start(TransferKind kind) {
     transferKind_ = kind;
     factoryTransfer_ = factory;
     cancelled_ = false;
+    endAfterReply_ = false;
     handshaken_ = false;
     ClearRadioMemory(memory_);
     BuildPassMap(passes_, kind);
@@ -190,9 +191,11 @@ void LinkTransfer::BytesArrived(const Bytes& received) {
     };
 
     if (cancelled_) {
-        // Only the answer to the END of a cancelled transfer is still awaited; the rest of a
-        // reply that was under way when the person cancelled may still come in before it.
-        if (oneByteReply && count == echo + 1 && replyByte(0) == kAcknowledge) {
+        if (endAfterReply_) {
+            // The reply that was under way when the person cancelled is in: now END can go
+            // without the rest of that reply arriving behind it.
+            SendCancelEnd();
+        } else if (oneByteReply && count == echo + 1 && replyByte(0) == kAcknowledge) {
             EndTransfer(TransferOutcome::Cancelled);
         }
         return;
@@ -460,7 +463,11 @@ void LinkTransfer::ReplyTimeout() {
     }
     port_.StopReplyTimer();
     if (cancelled_) {
-        EndTransfer(TransferOutcome::Cancelled);
+        if (endAfterReply_) {
+            SendCancelEnd();
+        } else {
+            EndTransfer(TransferOutcome::Cancelled);
+        }
         return;
     }
     try {
@@ -506,16 +513,22 @@ void LinkTransfer::Cancel() {
         transferState_ = FailedEndSent; // the END of the restart becomes the last one
         return;
     }
-    port_.StopReplyTimer();
-    if (handshaken_ && port_.IsOpen()) {
-        // Tell the radio the session is over; its answer (or the reply timer) ends the transfer.
-        transferState_ = FailedEndSent;
-        repeatCount_ = 0;
-        if (SendCommand(WordCommand(kEndWord), kAcknowledgeReplyLength, true)) {
-            return;
-        }
+    if (!handshaken_ || !port_.IsOpen()) {
+        EndTransfer(TransferOutcome::Cancelled);
+        return;
     }
-    EndTransfer(TransferOutcome::Cancelled);
+    // The radio is in its programming session: tell it the session is over once the reply to
+    // the command under way is in (or its time is up), so that one command is out at a time.
+    endAfterReply_ = true;
+}
+
+void LinkTransfer::SendCancelEnd() {
+    endAfterReply_ = false;
+    transferState_ = link_state::FailedEndSent;
+    repeatCount_ = 0;
+    if (!SendCommand(WordCommand(kEndWord), kAcknowledgeReplyLength, true)) {
+        EndTransfer(TransferOutcome::Cancelled);
+    }
 }
 
 void LinkTransfer::EndCommunication() {

@@ -60,9 +60,10 @@ public:
     void ReplyTimeout() override;
     /// The port went away (a cable pulled, a closed pseudo-terminal): the transfer fails.
     void PortLost() override;
-    /// The person stops the transfer: END is sent when the radio was already talking to us,
-    /// then the port is closed; a Read leaves the image as it was. Nothing happens once the
-    /// last END is on its way. Call it from the event loop, not from an observer callback.
+    /// The person stops the transfer: when the radio was already talking to us, END follows
+    /// the reply under way; then the port is closed; a Read leaves the image as it was. Nothing
+    /// happens once the last END is on its way. Call it from the event loop, not from an observer
+    /// callback.
     void Cancel();
 
     bool IsRunning() const { return transferKind_ != TransferKind::None; }
@@ -98,6 +99,8 @@ private:
     void EndCommunication();
     void ResendLastCommand();
     void RestartAfterPassword();
+    /// The END of a cancelled transfer.
+    void SendCancelEnd();
     void OnIdentifyReply(const RadioIdentity& identity);
     void OnPasswordReply(const BlockReply& reply);
     void OnTestBlockReply(const BlockReply& reply);
@@ -134,8 +137,9 @@ private:
     bool factoryRestart_ = false;
     bool factoryTransfer_ = false; ///< the test values travel with this transfer
     bool cancelled_ = false;
-    bool handshaken_ = false; ///< the radio has answered PROGRAM in this transfer
-    bool inModal_ = false;    ///< a question or dialog is open; replies and timers wait
+    bool endAfterReply_ = false; ///< cancelled: END follows the reply under way
+    bool handshaken_ = false;    ///< the radio has answered PROGRAM in this transfer
+    bool inModal_ = false;       ///< a question or dialog is open; replies and timers wait
     /// The test values a factory Read fetched; they reach the image only when the Read succeeds.
     TestValues readTestValues_{};
 };

@@ -125,8 +125,9 @@ cmp -s "$work/radio.dat" "$work/keep.dat" || fail "a failed read changed the dat
 cmp -s "$work/radio.fre" "$work/keep.fre" || fail "a failed read changed the channel file"
 
 # Ctrl+C in the middle of a read at the wire's pace: the radio is told END, nothing is saved.
+# (--foreground: one Ctrl+C, not a second one sent to the process group.)
 start_sim 7 --memory "$work/radio.bin" --log "$work/wire.log"
-expect 1 timeout --preserve-status -s INT 2 "$rp70" read --port "$dev" -o "$work/keep.dat"
+expect 1 timeout --foreground --preserve-status -s INT 2 "$rp70" read --port "$dev" -o "$work/keep.dat"
 [ "$(cat "$work/err")" = "rp70: transfer cancelled" ] || fail "cancel: $(cat "$work/err")"
 cmp -s "$work/radio.dat" "$work/keep.dat" || fail "a cancelled read changed the data file"
 kill "$sim_pid"
