@@ -183,36 +183,40 @@ void LinkTransfer::BytesArrived(const Bytes& received) {
     if (!IsRunning() || inModal_) {
         return;
     }
-    const int count = static_cast<int>(received.size());
     const int echo = echoLength_;
-    const bool oneByteReply = expectedCount_ == echo + kAcknowledgeReplyLength;
-    const auto replyByte = [&](int offset) {
-        return received[static_cast<std::size_t>(echo + offset)];
-    };
+    // The one byte a write frame or END is answered with, when that is what arrived.
+    std::optional<std::uint8_t> answer;
+    if (expectedCount_ == echo + kAcknowledgeReplyLength) {
+        if (const auto reply = ReplyBehindEcho(received, echo, kAcknowledgeReplyLength)) {
+            answer = reply->front();
+        }
+    }
 
     if (cancelled_) {
         if (endAfterReply_) {
             // The reply that was under way when the person cancelled is in: now END can go
             // without the rest of that reply arriving behind it.
             SendCancelEnd();
-        } else if (oneByteReply && count == echo + 1 && replyByte(0) == kAcknowledge) {
+        } else if (answer == kAcknowledge) {
             EndTransfer(TransferOutcome::Cancelled);
         }
         return;
     }
-    if (oneByteReply && count == echo + 1 && replyByte(0) == kAcknowledge) {
+    if (answer == kAcknowledge) {
         AdvanceTransfer(0);
         return;
     }
-    if (oneByteReply && count == echo + 1 && replyByte(0) == kRepeatRequest) {
+    if (answer == kRepeatRequest) {
         port_.StopReplyTimer();
         RewriteBlock();
         return;
     }
-    if (expectedCount_ == echo + kProgramReplyLength && count == echo + kProgramReplyLength &&
-        std::equal(kProgramReply.begin(), kProgramReply.end(), received.begin() + echo)) {
-        AdvanceTransfer(0);
-        return;
+    if (expectedCount_ == echo + kProgramReplyLength) {
+        const auto reply = ReplyBehindEcho(received, echo, kProgramReplyLength);
+        if (reply && std::equal(kProgramReply.begin(), kProgramReply.end(), reply->begin())) {
+            AdvanceTransfer(0);
+            return;
+        }
     }
     if (expectedCount_ == echo + kIdentifyReplyLength) {
         if (const auto identity = ParseIdentifyReply(received, echo)) {

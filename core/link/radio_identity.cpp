@@ -36,14 +36,11 @@ bool IsSameBand(std::int16_t radioCode, std::int16_t imageCode) {
 
 std::optional<RadioIdentity> ParseIdentifyReply(std::span<const std::uint8_t> received,
                                                 int echoLength) {
-    if (echoLength < 0) {
+    const auto found = ReplyBehindEcho(received, echoLength, kIdentifyReplyLength);
+    if (!found) {
         return std::nullopt;
     }
-    const auto echo = static_cast<std::size_t>(echoLength);
-    if (received.size() != echo + static_cast<std::size_t>(kIdentifyReplyLength)) {
-        return std::nullopt;
-    }
-    const std::span<const std::uint8_t> reply = received.subspan(echo);
+    const std::span<const std::uint8_t> reply = *found;
     if (reply[0] != kIdentifyReplyLetter || reply[reply.size() - 1] != kAcknowledge) {
         return std::nullopt;
     }

@@ -52,15 +52,22 @@ Bytes BlockFrame(int address, std::span<const std::uint8_t, kFrameDataLength> da
     return frame;
 }
 
+std::optional<std::span<const std::uint8_t>> ReplyBehindEcho(std::span<const std::uint8_t> received,
+                                                             int echoLength, int replyLength) {
+    if (echoLength < 0 || replyLength < 0 ||
+        received.size() !=
+            static_cast<std::size_t>(echoLength) + static_cast<std::size_t>(replyLength)) {
+        return std::nullopt;
+    }
+    return received.subspan(static_cast<std::size_t>(echoLength));
+}
+
 std::optional<BlockReply> ParseBlockReply(std::span<const std::uint8_t> received, int echoLength) {
-    if (echoLength < 0) {
+    const auto found = ReplyBehindEcho(received, echoLength, kBlockReplyLength);
+    if (!found) {
         return std::nullopt;
     }
-    const auto echo = static_cast<std::size_t>(echoLength);
-    if (received.size() != echo + static_cast<std::size_t>(kBlockReplyLength)) {
-        return std::nullopt;
-    }
-    const std::span<const std::uint8_t> frame = received.subspan(echo);
+    const std::span<const std::uint8_t> frame = *found;
     if (frame[0] != kWriteLetter || frame[3] != kFrameDataLength ||
         frame[frame.size() - 1] != kAcknowledge) {
         return std::nullopt;

@@ -55,6 +55,11 @@ Bytes ReadBlockCommand(int address);
 Bytes BlockFrame(int address, std::span<const std::uint8_t, kFrameDataLength> data,
                  std::uint8_t letter = kWriteLetter);
 
+/// The reply behind `echoLength` echo bytes when `received` holds exactly the echo and
+/// `replyLength` bytes more; nullopt otherwise.
+std::optional<std::span<const std::uint8_t>> ReplyBehindEcho(std::span<const std::uint8_t> received,
+                                                             int echoLength, int replyLength);
+
 /// A block frame received behind `echoLength` echo bytes.
 struct BlockReply {
     int Address = 0;
