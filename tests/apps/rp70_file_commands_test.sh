@@ -4,10 +4,8 @@
 set -u
 rp70=$1
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
 export RP70_HOME="$work/home"
 . "$(dirname "$0")/checks.sh"
-
 
 # A new image shows only its VFO row, in the middle of the band.
 expect 0 "$rp70" new -o "$work/a.dat"

@@ -5,34 +5,8 @@ set -u
 rp70=$1
 sim=$2
 work=$(mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do
-        kill "$pid" 2>/dev/null
-    done
-    wait 2>/dev/null
-    [ -n "${KEEP:-}" ] || rm -rf "$work"
-}
-trap cleanup EXIT
-trap 'exit 1' INT TERM
 export RP70_HOME="$work/home"
 . "$(dirname "$0")/checks.sh"
-
-
-# start_sim FD ARGS...: starts a simulated radio with ARGS and sets $dev to the device path it
-# prints first, $sim_pid to its process. Its output stays open on descriptor FD (3 to 9, one per
-# radio).
-start_sim() {
-    fd=$1
-    shift
-    mkfifo "$work/sim$fd.fifo"
-    "$sim" "$@" >"$work/sim$fd.fifo" 2>"$work/sim$fd.err" &
-    sim_pid=$!
-    pids="$pids $sim_pid"
-    eval "exec $fd<\"\$work/sim\$fd.fifo\""
-    dev=$(timeout 10 sh -c 'IFS= read -r line && printf "%s" "$line"' <&"$fd")
-    [ -n "$dev" ] || fail "rp70-sim $* printed no device: $(cat "$work/sim$fd.err")"
-}
 
 # same FILE1 FILE2 WHAT: the two data files show the same channel table.
 same_table() {

@@ -4,27 +4,7 @@
 set -u
 sim=$1
 work=$(mktemp -d)
-pids=""
-cleanup() {
-    for pid in $pids; do kill "$pid" 2>/dev/null; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 . "$(dirname "$0")/checks.sh"
-
-# start NAME OPTIONS...: runs the simulator in the background; $dev is its device, $pid its
-# process. The first line of its output is read through a pipe, so nothing waits by the clock.
-start() {
-    name=$1
-    shift
-    mkfifo "$work/$name.out"
-    "$sim" "$@" >"$work/$name.out" 2>"$work/$name.err" &
-    pid=$!
-    pids="$pids $pid"
-    exec 4<"$work/$name.out"
-    dev=""
-    read -r dev <&4 || fail "$name: no device path: $(cat "$work/$name.err")"
-}
 
 # exchange COUNT BYTES: sends BYTES (printf escapes) on fd 3 and prints the next COUNT bytes
 # received, in hex.
@@ -46,7 +26,7 @@ open_device() {
 }
 
 # A missing memory file is created blank; the link names the device.
-start radio --fast --memory "$work/m.bin" --log "$work/wire.log" --link "$work/radio" \
+start_sim 4 --fast --memory "$work/m.bin" --log "$work/wire.log" --link "$work/radio" \
     --band 0x30 --killed --password AB
 [ "$(readlink "$work/radio")" = "$dev" ] || fail "the link points to $(readlink "$work/radio")"
 [ "$(wc -c <"$work/m.bin")" -eq 16384 ] || fail "memory file size"
@@ -75,31 +55,31 @@ got=$(exchange 26 'R\040\000\020')
 [ "$(echo "$got" | cut -d' ' -f9-12)" = "30 31 32 33" ] || fail "read back $got"
 exec 3>&-
 
-kill -TERM "$pid"
-wait "$pid"
+kill -TERM "$sim_pid"
+wait "$sim_pid"
 [ $? -eq 0 ] || fail "SIGTERM did not end the simulator cleanly"
 [ ! -e "$work/radio" ] && [ ! -L "$work/radio" ] || fail "the link is left behind"
 grep -q '^= W 2000$' "$work/wire.log" || fail "the transcript names the write"
 grep -q '^> 45 4E 44$' "$work/wire.log" || fail "the transcript shows END"
 
 # By default the bytes leave at 9600 baud: 10 bytes take at least 10 ms.
-start paced
+start_sim 4
 open_device
 before=$(date +%s%N)
 exchange 10 'PROGRAM' >/dev/null
 after=$(date +%s%N)
 [ $(((after - before) / 1000000)) -ge 10 ] || fail "PROGRAM answered in under 10 ms"
 exec 3>&-
-kill -INT "$pid"
-wait "$pid" || fail "SIGINT did not end the simulator cleanly"
+kill -INT "$sim_pid"
+wait "$sim_pid" || fail "SIGINT did not end the simulator cleanly"
 
 # Hanging up: the second command is only echoed, then the line goes away and the simulator ends.
-start hangup --fast --hang-up-after 1
+start_sim 4 --fast --hang-up-after 1
 open_device
 exchange 10 'PROGRAM' >/dev/null
 got=$(exchange 1 '\002')
 [ "$got" = "02" ] || fail "echo before the hang-up: $got"
-wait "$pid"
+wait "$sim_pid"
 [ $? -eq 0 ] || fail "the simulator did not end after hanging up"
 exec 3>&-
 
