@@ -4,6 +4,7 @@
 #include <string_view>
 #include <utility>
 
+#include "link/codec_support.h"
 #include "link/radio_password.h"
 
 namespace rp70::sim {
@@ -56,11 +57,10 @@ SimCommand NameOf(std::span<const std::uint8_t> frame) {
     if (frame.size() == 1) {
         return "02";
     }
-    static constexpr char kHex[] = "0123456789ABCDEF";
     const int address = AddressOf(frame);
     SimCommand name{static_cast<char>(frame[0]), ' '};
     for (int shift = 12; shift >= 0; shift -= 4) {
-        name.push_back(kHex[(address >> shift) & 0xF]);
+        name.push_back(HexDigit((address >> shift) & 0xF));
     }
     return name;
 }
@@ -211,19 +211,16 @@ Bytes RadioSimulator::ReadReply(int address) {
     std::copy_n(memory_.begin() + address, kFrameDataLength, data.begin());
     Bytes reply = BlockFrame(address, data, kWriteLetter);
     if (faults_.LongReads.contains(number)) {
-        // Twice the data: LEN 20 and the next 16 bytes (FF past the end of the memory), with
-        // the checksum grown by the extra length and bytes so that only the length is wrong.
-        std::uint8_t checksum = reply[reply.size() - 2];
-        reply.resize(4 + kFrameDataLength);
-        reply[3] = 2 * kLengthByte;
-        checksum = static_cast<std::uint8_t>(checksum + kLengthByte);
-        for (int i = 0; i < kFrameDataLength; ++i) {
-            const int at = address + kFrameDataLength + i;
-            const std::uint8_t byte = at < kMemoryEnd ? memory_[at] : kUnusedByte;
-            reply.push_back(byte);
-            checksum = static_cast<std::uint8_t>(checksum + byte);
+        // Twice the data asked for (FF past the end of the memory) with LEN 20 and a checksum
+        // that fits it: only the length is wrong.
+        Bytes twice;
+        for (int at = address; at < address + 2 * kFrameDataLength; ++at) {
+            twice.push_back(at < kMemoryEnd ? memory_[static_cast<std::size_t>(at)] : kUnusedByte);
         }
-        reply.push_back(checksum);
+        reply.resize(3);
+        reply.push_back(static_cast<std::uint8_t>(twice.size()));
+        reply.insert(reply.end(), twice.begin(), twice.end());
+        reply.push_back(FrameChecksum(address, twice));
         reply.push_back(kAcknowledge);
     }
     if (faults_.BadChecksumReads.contains(number)) {
