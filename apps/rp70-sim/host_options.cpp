@@ -110,8 +110,8 @@ struct Options {
     }
 };
 
-/// Reads one option into `target` through `convert`; false (with its line printed) when the
-/// value is wrong.
+/// Reads one option, when it is given, into `target` (a plain or an optional value) through
+/// `convert`; false (with its line printed) when the value is wrong.
 template <typename T, typename Convert>
 bool Take(const QCommandLineParser& parser, const QCommandLineOption& option, Convert convert,
           const char* expected, T& target) {
@@ -172,52 +172,28 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& arguments) {
         return text.isEmpty() ? std::nullopt : std::optional(PathOf(text));
     };
     const char* list = "expected numbers from 1, separated by commas";
-    std::string password;
-    int silentAfter = 0;
-    int hangUpAfter = 0;
-    std::string memoryPath;
-    std::string linkPath;
-    std::string logPath;
     const bool ok =
-        Take(parser, options.Memory, path, "expected a file name", memoryPath) &&
+        Take(parser, options.Memory, path, "expected a file name", host.MemoryPath) &&
         Take(parser, options.Model, model, "at most 7 characters", identity.Model) &&
         Take(parser, options.Band, byte, "expected 0-255 or 0x00-0xFF", identity.BandCode) &&
         Take(parser, options.Version, shortText, "at most 4 characters", identity.Version) &&
         Take(parser, options.Features, byte, "expected 0-255 or 0x00-0xFF", identity.Features) &&
-        Take(parser, options.Password, shortText, "at most 4 characters", password) &&
+        Take(parser, options.Password, shortText, "at most 4 characters", identity.Password) &&
         Take(parser, options.BadChecksum, NumberList, list, faults.BadChecksumReads) &&
         Take(parser, options.LongReply, NumberList, list, faults.LongReads) &&
         Take(parser, options.RepeatWrite, NumberList, list, faults.RepeatWrites) &&
-        Take(parser, options.SilentAfter, count, "expected a number from 0", silentAfter) &&
-        Take(parser, options.HangUpAfter, count, "expected a number from 0", hangUpAfter) &&
+        Take(parser, options.SilentAfter, count, "expected a number from 0", faults.SilentAfter) &&
+        Take(parser, options.HangUpAfter, count, "expected a number from 0", faults.HangUpAfter) &&
         Take(parser, options.NoiseBefore, NumberList, list, faults.NoiseBefore) &&
-        Take(parser, options.Link, path, "expected a file name", linkPath) &&
-        Take(parser, options.Log, path, "expected a file name", logPath);
+        Take(parser, options.Link, path, "expected a file name", host.LinkPath) &&
+        Take(parser, options.Log, path, "expected a file name", host.LogPath);
     if (!ok) {
         return std::nullopt;
     }
     identity.Killed = parser.isSet(options.Killed);
     identity.Stunned = parser.isSet(options.Stunned);
-    if (parser.isSet(options.Password)) {
-        identity.Password = password;
-    }
     faults.NoEcho = parser.isSet(options.NoEcho);
-    if (parser.isSet(options.SilentAfter)) {
-        faults.SilentAfter = silentAfter;
-    }
-    if (parser.isSet(options.HangUpAfter)) {
-        faults.HangUpAfter = hangUpAfter;
-    }
     host.Fast = parser.isSet(options.Fast);
-    if (parser.isSet(options.Memory)) {
-        host.MemoryPath = memoryPath;
-    }
-    if (parser.isSet(options.Link)) {
-        host.LinkPath = linkPath;
-    }
-    if (parser.isSet(options.Log)) {
-        host.LogPath = logPath;
-    }
     return host;
 }
 
