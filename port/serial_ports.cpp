@@ -37,20 +37,6 @@ std::vector<std::int16_t> SerialPortNumbers(const QList<SerialPortEntry>& ports)
     return numbers;
 }
 
-bool SerialPortExists(const QList<SerialPortEntry>& ports, std::int16_t number) {
-    for (const SerialPortEntry& port : ports) {
-        if (ComPortNumber(port.PortName) == number) {
-            return true;
-        }
-    }
-    return false;
-}
-
-std::int16_t FirstSerialPort(const QList<SerialPortEntry>& ports) {
-    const std::vector<std::int16_t> numbers = SerialPortNumbers(ports);
-    return numbers.empty() ? std::int16_t{0} : numbers.front();
-}
-
 QString ComPortName(std::int16_t number) {
     return QStringLiteral("COM%1").arg(number);
 }

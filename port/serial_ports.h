@@ -27,14 +27,9 @@ QList<SerialPortEntry> ListSerialPorts();
 /// characters, spaces trimmed, as a whole number from 1 to 255. nullopt for other names.
 std::optional<std::int16_t> ComPortNumber(const QString& portName);
 
-/// The numbers of the numbered ports among `ports`, in their order.
+/// The numbers of the numbered ports among `ports`, in their order: what the start-up port
+/// check (CheckedComPort) looks the configured port up in.
 std::vector<std::int16_t> SerialPortNumbers(const QList<SerialPortEntry>& ports);
-
-/// Whether `ports` holds the port numbered `number`.
-bool SerialPortExists(const QList<SerialPortEntry>& ports, std::int16_t number);
-
-/// The number of the first numbered port of `ports`; 0 when there is none.
-std::int16_t FirstSerialPort(const QList<SerialPortEntry>& ports);
 
 /// The port name that opens the port numbered `number`: "COM" and the number.
 QString ComPortName(std::int16_t number);
