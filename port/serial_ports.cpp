@@ -37,8 +37,4 @@ std::vector<std::int16_t> SerialPortNumbers(const QList<SerialPortEntry>& ports)
     return numbers;
 }
 
-QString ComPortName(std::int16_t number) {
-    return QStringLiteral("COM%1").arg(number);
-}
-
 } // namespace rp70

@@ -31,7 +31,4 @@ std::optional<std::int16_t> ComPortNumber(const QString& portName);
 /// check (CheckedComPort) looks the configured port up in.
 std::vector<std::int16_t> SerialPortNumbers(const QList<SerialPortEntry>& ports);
 
-/// The port name that opens the port numbered `number`: "COM" and the number.
-QString ComPortName(std::int16_t number);
-
 } // namespace rp70
