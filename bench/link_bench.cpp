@@ -20,25 +20,10 @@
 
 #include "link_session.h"
 #include "shell/startup.h"
+#include "support/recording_interaction.h"
 #include "support/rich_image.h"
 
 namespace {
-
-/// Answers every question with its cautious choice and keeps what was shown, for the report.
-class QuietInteraction : public rp70::Interaction {
-public:
-    rp70::Answer Show(const rp70::Message& message) override {
-        last = message.Text;
-        return message.Buttons == rp70::MessageButtons::Ok ? rp70::Answer::Ok
-                                                           : rp70::Answer::Cancel;
-    }
-    std::optional<std::string> ChooseOpenFile(const rp70::FileChoice&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const rp70::FileChoice&) override { return {}; }
-    std::optional<std::string> AskFilePassword(std::string_view) override { return {}; }
-    std::optional<std::string> AskRadioPassword(std::string_view) override { return {}; }
-
-    std::string last;
-};
 
 constexpr double kWireBytesPerSecond = 960.0;
 
@@ -113,7 +98,7 @@ int main(int argc, char* argv[]) {
         *image);
     rp70::test::FillRichImage(*image);
 
-    QuietInteraction ui;
+    rp70::test::RecordingInteraction ui; // no question is asked: the bench is the consent
     rp70::LinkSession session(device, *image, state, ui);
     session.transfer().ConfirmBeforeTransfer = false;
 
@@ -122,8 +107,8 @@ int main(int argc, char* argv[]) {
     Report("Write", write);
     const Measurement read = Run(session, rp70::TransferKind::Read);
     Report("Read", read);
-    if (!write.ok || !read.ok) {
-        std::printf("last message: %s\n", ui.last.c_str());
+    if ((!write.ok || !read.ok) && !ui.shown.empty()) {
+        std::printf("last message: %s\n", ui.shown.back().Text.c_str());
     }
 
     sim.terminate();
