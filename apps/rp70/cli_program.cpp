@@ -1,7 +1,5 @@
 #include "cli_program.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -10,21 +8,9 @@
 #include "model/bands.h"
 #include "model/number_text.h"
 #include "shell/program_folder.h"
+#include "shipped_files.h"
 
 namespace rp70::cli {
-namespace {
-
-/// The shipped language files: installed beside the program, else the source tree's.
-std::filesystem::path ShippedLanguageFolder() {
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath("../share/rp70cps/lang");
-    if (QFileInfo(installed).isDir()) {
-        return QDir::cleanPath(installed).toStdString();
-    }
-    return RP70_SOURCE_LANG_DIR;
-}
-
-} // namespace
 
 CliProgram::CliProgram()
     : Image(std::make_unique<RadioImage>()), State(StartUp({ProgramFolder(SystemEnvironment()),

@@ -19,15 +19,20 @@ std::string DataFileFilter(const LanguageTexts& texts) {
     return std::string(texts.Builtin(BuiltinText::FileFilterName)) + " (*.dat)";
 }
 
-bool CmdNew(FileSession& session, bool confirm) {
-    if (!IsUnchanged(session.Image)) {
-        const Answer answer = session.Ctx.Ui.Show(
-            {session.Ctx.Texts.Msg("9001"), "", MessageIcon::Warning, MessageButtons::YesNoCancel});
-        // No and Cancel both go on to the clearing question, which can still stop.
-        if (answer == Answer::Yes) {
-            CmdSave(session);
-        }
+void OfferToSave(FileSession& session) {
+    if (IsUnchanged(session.Image)) {
+        return;
     }
+    const Answer answer = session.Ctx.Ui.Show(
+        {session.Ctx.Texts.Msg("9001"), "", MessageIcon::Warning, MessageButtons::YesNoCancel});
+    if (answer == Answer::Yes) {
+        CmdSave(session);
+    }
+}
+
+bool CmdNew(FileSession& session, bool confirm) {
+    // No and Cancel both go on to the clearing question, which can still stop.
+    OfferToSave(session);
     if (confirm && Ask(session, BuiltinText::NewImage, "", MessageIcon::Warning,
                        MessageButtons::OkCancel) != Answer::Ok) {
         return false;

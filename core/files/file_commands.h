@@ -18,6 +18,10 @@ struct FileSession {
 /// The filter of the data file dialogs in the current language: "Data File (*.dat)".
 std::string DataFileFilter(const LanguageTexts& texts);
 
+/// When the image is modified, asks "9001" of the language file (Yes/No/Cancel) and saves on
+/// Yes. What follows goes on whatever the answer: New still asks its own question, a Read reads.
+void OfferToSave(FileSession& session);
+
 /// New: offers to save a modified image, asks "All data will be cleared." unless `confirm` is
 /// false, then resets the image (templates included). Returns true when the image was reset
 /// and the main window must be refreshed.

@@ -49,6 +49,7 @@ SettingsFileValues ReadSettingsFile(const std::filesystem::path& settingsFile) {
     values.ComPort = port && *port >= 0 ? *port : defaults.ComPort;
     values.Handshaking = ParseInt16(read("Handshaking")).value_or(defaults.Handshaking);
     values.StopBit = ParseInt16(read("StopBit")).value_or(defaults.StopBit);
+    values.ComDevice = read("comDevice");
     return values;
 }
 
@@ -78,6 +79,23 @@ bool WriteStartupSettings(const std::filesystem::path& settingsFile,
 
 bool WriteComPort(const std::filesystem::path& settingsFile, std::int16_t comPort) {
     return WriteProfileString(settingsFile, kSection, "comPort", FormatInteger(comPort));
+}
+
+bool WriteLinkPort(const std::filesystem::path& settingsFile, std::int16_t comPort,
+                   std::string_view comDevice) {
+    std::optional<IniFile> ini = IniFile::Load(settingsFile);
+    if (!ini || !ini->SetString(kSection, "comPort", FormatInteger(comPort)) ||
+        !ini->SetString(kSection, "comDevice", comDevice)) {
+        return false;
+    }
+    return ini->Save(settingsFile);
+}
+
+std::string LinkPortName(const SettingsFileValues& values) {
+    if (!values.ComDevice.empty()) {
+        return values.ComDevice;
+    }
+    return values.ComPort > 0 ? "COM" + FormatInteger(values.ComPort) : std::string();
 }
 
 StartupSettings ApplyStartupSettings(const std::filesystem::path& settingsFile,

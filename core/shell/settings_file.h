@@ -21,6 +21,9 @@
 //     machine does not offer by its first port anyway.
 //   - "Handshaking": 0 (none), what every transfer uses.
 //   - "StopBit": 1, what every transfer uses.
+// - "comDevice" is the serial device chosen or typed in the serial port dialog
+//   when it has no COMn number (a Linux device such as "/dev/ttyUSB0" or a
+//   pseudo-terminal); empty when the port is a numbered COMn port.
 
 #include <cstdint>
 #include <filesystem>
@@ -39,6 +42,7 @@ struct SettingsFileValues {
     std::int16_t ComPort = 1;     ///< n of port COMn; 0 means none
     std::int16_t Handshaking = 0; ///< kept for the settings file only
     std::int16_t StopBit = 1;     ///< kept for the settings file only
+    std::string ComDevice;        ///< a device without a COMn number; empty for COMn
 };
 
 /// Boolean text as written in settings: "True"/"False" (any case) or a whole
@@ -68,6 +72,15 @@ bool WriteStartupSettings(const std::filesystem::path& settingsFile,
 
 /// Writes "comPort" = `comPort` in decimal (the serial port dialog's OK); false when it failed.
 bool WriteComPort(const std::filesystem::path& settingsFile, std::int16_t comPort);
+
+/// Writes the serial port dialog's choice: "comPort" in decimal and "comDevice" (empty for a
+/// COMn port), in one write; false when it failed.
+bool WriteLinkPort(const std::filesystem::path& settingsFile, std::int16_t comPort,
+                   std::string_view comDevice);
+
+/// The port every transfer opens: `ComDevice` when set, otherwise "COM" followed by `ComPort`;
+/// empty when neither names a port (port 0).
+std::string LinkPortName(const SettingsFileValues& values);
 
 /// What the start-up's settings steps leave behind.
 struct StartupSettings {

@@ -214,6 +214,24 @@ TEST(SettingsFileWrite, ComPortIsWrittenInDecimalAndReadBack) {
     EXPECT_EQ(ReadSettingsFile(folder.File()).ComPort, 0);
 }
 
+TEST(SettingsFileWrite, DeviceWithoutNumberIsKeptBesideThePortAndNamesTheLinkPort) {
+    SettingsFolder folder;
+    folder.Write("[language]\nIsFirstRun=0\ncomPort=3\n");
+    ASSERT_TRUE(WriteLinkPort(folder.File(), 3, "/dev/pts/7"));
+    SettingsFileValues values = ReadSettingsFile(folder.File());
+    EXPECT_EQ(values.ComPort, 3);
+    EXPECT_EQ(values.ComDevice, "/dev/pts/7");
+    EXPECT_EQ(LinkPortName(values), "/dev/pts/7");
+
+    // Choosing a numbered port again clears the device.
+    ASSERT_TRUE(WriteLinkPort(folder.File(), 4, ""));
+    values = ReadSettingsFile(folder.File());
+    EXPECT_EQ(values.ComDevice, "");
+    EXPECT_EQ(LinkPortName(values), "COM4");
+    values.ComPort = 0;
+    EXPECT_EQ(LinkPortName(values), "");
+}
+
 TEST(SettingsFileWrite, RoundTripOfStartupValues) {
     SettingsFolder folder;
     SettingsFileValues values;

@@ -1,0 +1,39 @@
+#pragma once
+// The desktop program's answers to what the core tells and asks: real message boxes, file
+// dialogs and password dialogs, modal over the program's window.
+
+#include <QPointer>
+#include <QWidget>
+
+#include "shell/interaction.h"
+#include "shell/language_texts.h"
+
+namespace rp70::gui {
+
+class DialogInteraction : public Interaction {
+public:
+    /// `texts` (the program state's, which follow a change of language) must outlive this.
+    explicit DialogInteraction(const LanguageTexts& texts, QWidget* window = nullptr);
+
+    /// The window the dialogs are modal over (the main window once it exists).
+    void SetWindow(QWidget* window) { window_ = window; }
+
+    /// A QMessageBox with the text, the title (the program's title "rp70cps" when empty), the
+    /// icon and the buttons asked for; Escape answers Cancel, or No where there is no Cancel.
+    Answer Show(const Message& message) override;
+    /// QFileDialog for opening; the filter "Data File (*.dat)" as given.
+    std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
+    /// QFileDialog for saving, starting at the proposed path; asks nothing itself about
+    /// overwriting (the file commands ask).
+    std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
+    /// The file password dialog.
+    std::optional<std::string> AskFilePassword(std::string_view current) override;
+    /// The radio password dialog.
+    std::optional<std::string> AskRadioPassword(std::string_view current) override;
+
+private:
+    const LanguageTexts& texts_;
+    QPointer<QWidget> window_;
+};
+
+} // namespace rp70::gui

@@ -1,0 +1,18 @@
+#include "shipped_files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace rp70 {
+
+std::filesystem::path ShippedLanguageFolder() {
+    const QString installed =
+        QDir(QCoreApplication::applicationDirPath()).filePath("../share/rp70cps/lang");
+    if (QFileInfo(installed).isDir()) {
+        return QDir::cleanPath(installed).toStdString();
+    }
+    return RP70_SOURCE_LANG_DIR;
+}
+
+} // namespace rp70
