@@ -2,6 +2,7 @@
 // Answers the modal windows a widget opens while a test drives it: the handler of the next modal
 // window runs as soon as it shows, from the event loop its exec() runs.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>

@@ -1,0 +1,214 @@
+#include "link/com_port_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "shell/language_apply.h"
+#include "shell/program_folder.h"
+#include "shell/qt_text.h"
+#include "shell/settings_file.h"
+
+namespace rp70::gui {
+namespace {
+
+/// Milliseconds between two looks at the system's ports.
+constexpr int kRefreshIntervalMs = 1000;
+
+/// The highest port of the fixed port list.
+constexpr int kFixedPortCount = 255;
+
+/// COM1 … COM255: the port list of the fixed-list mode.
+QList<SerialPortEntry> FixedPortList() {
+    QList<SerialPortEntry> ports;
+    for (int n = 1; n <= kFixedPortCount; ++n) {
+        const QString name = QStringLiteral("COM") + QString::number(n);
+        ports.append(SerialPortEntry{name, name, {}, {}});
+    }
+    return ports;
+}
+
+} // namespace
+
+ComPortDialog::ComPortDialog(ProgramState& state, PortLister lister, QWidget* parent)
+    : QDialog(parent), state_(state), lister_(std::move(lister)) {
+    SetTextKey(this, 1401);
+
+    auto* label = new QLabel(this);
+    SetTextKey(label, 1402);
+    portCombo_ = new QComboBox(this);
+    portCombo_->setObjectName(QStringLiteral("portCombo"));
+    portCombo_->setEditable(true);
+    portCombo_->setInsertPolicy(QComboBox::NoInsert);
+    portCombo_->setMinimumContentsLength(18);
+    label->setBuddy(portCombo_);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &ComPortDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &ComPortDialog::reject);
+
+    auto* form = new QFormLayout;
+    form->addRow(label, portCombo_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(buttons);
+
+    refreshTimer_ = new QTimer(this);
+    refreshTimer_->setInterval(kRefreshIntervalMs);
+    connect(refreshTimer_, &QTimer::timeout, this, &ComPortDialog::RefreshPorts);
+
+    ApplyLanguage(this, state_.Texts);
+    SetButtonTexts(buttons, state_.Texts);
+
+    if (state_.IsVista) {
+        FillPorts(FixedPortList());
+    } else if (lister_) {
+        FillPorts(lister_());
+    }
+    ShowConfiguredPort();
+}
+
+void ComPortDialog::FillPorts(const QList<SerialPortEntry>& ports) {
+    portCombo_->clear();
+    for (const SerialPortEntry& port : ports) {
+        portCombo_->addItem(port.PortName, port.SystemLocation);
+        if (!port.Description.isEmpty()) {
+            portCombo_->setItemData(portCombo_->count() - 1, port.Description, Qt::ToolTipRole);
+        }
+    }
+}
+
+bool ComPortDialog::SameEntries(const QList<SerialPortEntry>& ports) const {
+    if (ports.size() != portCombo_->count()) {
+        return false;
+    }
+    for (int i = 0; i < portCombo_->count(); ++i) {
+        const SerialPortEntry& port = ports[i];
+        if (port.PortName != portCombo_->itemText(i) ||
+            port.SystemLocation != portCombo_->itemData(i).toString()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void ComPortDialog::ShowConfiguredPort() {
+    const QString device = ToQt(state_.Settings.ComDevice);
+    if (!device.isEmpty()) {
+        int found = portCombo_->findData(device);
+        if (found < 0) {
+            found = portCombo_->findText(device, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        }
+        portCombo_->setCurrentIndex(found);
+        if (found < 0) {
+            portCombo_->setEditText(device); // a device the system does not list, as typed
+        }
+        return;
+    }
+    if (portCombo_->count() == 0) {
+        portCombo_->setCurrentIndex(-1);
+        return;
+    }
+    const int found =
+        portCombo_->findText(QStringLiteral("COM") + QString::number(state_.Settings.ComPort),
+                             Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    portCombo_->setCurrentIndex(found < 0 ? 0 : found);
+}
+
+void ComPortDialog::RefreshPorts() {
+    if (state_.IsVista || !lister_) {
+        return; // the fixed list never changes
+    }
+    const QList<SerialPortEntry> ports = lister_();
+    if (SameEntries(ports)) {
+        return; // nothing plugged in or out: leave the list (and an open popup) alone
+    }
+    QLineEdit* edit = portCombo_->lineEdit();
+    const bool editing = edit->isModified();
+    const QString text = portCombo_->currentText();
+    const int cursor = edit->cursorPosition();
+    const int selectionStart = edit->selectionStart();
+    const int selectionLength = edit->selectionLength();
+    const int index = portCombo_->currentIndex();
+    const bool entryChosen = !editing && index >= 0 && portCombo_->itemText(index) == text;
+    const QString chosenLocation = entryChosen ? portCombo_->itemData(index).toString() : QString();
+
+    const QSignalBlocker blocker(portCombo_);
+    FillPorts(ports);
+
+    if (editing || (!entryChosen && !text.isEmpty())) {
+        // Typed text (being edited, or a configured device the system does not list) stays as it
+        // is, cursor and selection included.
+        portCombo_->setCurrentIndex(-1);
+        portCombo_->setEditText(text);
+        if (selectionLength > 0) {
+            edit->setSelection(selectionStart, selectionLength);
+        } else {
+            edit->setCursorPosition(cursor);
+        }
+        edit->setModified(editing);
+        return;
+    }
+    int found = -1;
+    if (entryChosen) {
+        found = portCombo_->findData(chosenLocation);
+        if (found < 0) {
+            found = portCombo_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        }
+    }
+    if (found < 0 && portCombo_->count() > 0) {
+        found = 0; // the chosen port left (or none was chosen): the first one
+    }
+    portCombo_->setCurrentIndex(found);
+    if (found < 0) {
+        portCombo_->setEditText(QString());
+    }
+}
+
+void ComPortDialog::accept() {
+    const QString text = portCombo_->currentText().trimmed();
+    SettingsFileValues& settings = state_.Settings;
+    if (text.isEmpty()) {
+        // Nothing chosen: no port for this run; the settings file keeps its port.
+        settings.ComPort = 0;
+        settings.ComDevice.clear();
+        QDialog::accept();
+        return;
+    }
+    const int index = portCombo_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        if (const std::optional<std::int16_t> number = ComPortNumber(text)) {
+            settings.ComPort = *number;
+            settings.ComDevice.clear();
+        } else {
+            settings.ComDevice = ToCore(portCombo_->itemData(index).toString());
+        }
+    } else {
+        settings.ComDevice = ToCore(text);
+    }
+    if (!WriteLinkPort(SettingsFilePath(state_.Folder), settings.ComPort, settings.ComDevice)) {
+        // The choice holds for this run all the same; only the next start will not know it.
+        QMessageBox::warning(this, windowTitle(),
+                             ToQt(state_.Texts.Builtin(BuiltinText::FileError)));
+    }
+    QDialog::accept();
+}
+
+void ComPortDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!state_.IsVista && lister_) {
+        refreshTimer_->start();
+    }
+}
+
+void ComPortDialog::hideEvent(QHideEvent* event) {
+    refreshTimer_->stop();
+    QDialog::hideEvent(event);
+}
+
+} // namespace rp70::gui

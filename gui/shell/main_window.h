@@ -1,0 +1,129 @@
+#pragma once
+// The main window (frmMain): menus, tool bar, the tree of data groups, the channel table beside
+// it behind a movable splitter, and the status bar. It runs the file, channel and radio commands
+// and stores its placement when it closes.
+
+#include <QMainWindow>
+#include <optional>
+
+#include "channels/channel_clipboard.h"
+#include "files/file_commands.h"
+#include "link/block_passes.h"
+#include "model/radio_image.h"
+#include "shell/interaction.h"
+#include "shell/startup.h"
+#include "shell/user_context.h"
+#include "shell/window_placement.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QSplitter;
+class QTimer;
+class QToolBar;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace rp70::gui {
+
+class ChannelTableView;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    /// The window over the program's one image; `image`, `state` and `ui` must outlive it. Loads
+    /// itself: menu visibility, language texts, the stored placement, the tree and the table.
+    MainWindow(RadioImage& image, ProgramState& state, Interaction& ui, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    /// Rebuilds the tree of data groups and shows the menu entries the feature flags and the
+    /// factory test mode call for; the groups whose editors do not exist yet are disabled.
+    void LoadShowTree();
+    /// Redraws the whole channel table and the caption from the image.
+    void ShowListByData();
+    /// Switches the program to `language` and shows the window's texts, tree and table in it.
+    void FormReLoad(Language language);
+    /// Puts the splitter `x` pixels from the window's left edge, at least 2 pixels from either
+    /// edge: the tree takes that width, the channel table the rest.
+    void SizeControls(int x);
+    /// The splitter's position: the width of the tree in pixels.
+    int SplitterPosition() const;
+
+    /// The channel table beside the tree.
+    ChannelTableView* ChannelTable() const { return table_; }
+    /// The tree of data groups; each node's key ("N0", "N1", …) is its Qt::UserRole data.
+    QTreeWidget* Tree() const { return tree_; }
+    /// The splitter between the tree and the table.
+    QSplitter* Splitter() const { return splitter_; }
+    /// Whether a Read or Write is under way (the window then refuses to close).
+    bool TransferRunning() const { return transferRunning_; }
+
+    /// The smallest width of the window and the distance the splitter keeps from its edges.
+    static constexpr int kMinimumWidth = 200;
+    static constexpr int kSplitterMargin = 2;
+
+protected:
+    /// Keeps the splitter within the new width.
+    void resizeEvent(QResizeEvent* event) override;
+    /// Offers to save a modified image, closes the other windows and stores the settings; a
+    /// transfer under way, Cancel or a failed save keep the window open.
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Menus, tool bar and status bar (main_window_menus.cpp).
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildStatusBar();
+    void ShowClock();
+    /// The entries that depend on the feature flags and the factory test mode.
+    void ShowOptionalEntries();
+
+    // Commands (main_window_commands.cpp).
+    FileSession Session();
+    void NewImage(bool confirm);
+    void OpenFile();
+    void SaveFile(bool saveAs);
+    void RunChannelCommand(ChannelCommand command);
+    void EditCurrentChannel();
+    void EditChannel(int number);
+    void Transfer(TransferKind kind);
+    void ReadFromRadio();
+    void EnterRadioPassword();
+    void ChooseComPort();
+    void ShowModelDialog();
+    void ShowAbout();
+    void ChooseLanguage();
+
+    // Loading and layout (main_window.cpp).
+    void BuildCentralArea();
+    /// The caption: model, band and the current file.
+    void ShowCaption();
+    void ApplyStoredPlacement();
+    std::optional<WindowPlacement> CurrentPlacement() const;
+    void TreeItemClicked(QTreeWidgetItem* item);
+
+    RadioImage& image_;
+    ProgramState& state_;
+    Interaction& ui_;
+    UserContext ctx_;
+
+    QTreeWidget* tree_ = nullptr;
+    ChannelTableView* table_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* dateLabel_ = nullptr;
+    QLabel* timeLabel_ = nullptr;
+    QTimer* clock_ = nullptr;
+
+    QAction* dtmfAction_ = nullptr;
+    QAction* twoToneAction_ = nullptr;
+    QAction* fiveToneAction_ = nullptr;
+    QAction* testDataAction_ = nullptr;
+    QAction* autoTestAction_ = nullptr;
+
+    int treeWidth_ = 200;
+    bool transferRunning_ = false;
+};
+
+} // namespace rp70::gui

@@ -1,0 +1,125 @@
+// The commands the main window's menus, tool bar and channel table run.
+
+#include <QDialog>
+
+#include "channels/channel_edit_dialog.h"
+#include "channels/channel_table_view.h"
+#include "link/com_port_dialog.h"
+#include "link/radio_password_dialog.h"
+#include "link/transfer_runner.h"
+#include "model/model_dialog.h"
+#include "shell/about_box.h"
+#include "shell/language_dialog.h"
+#include "shell/main_window.h"
+
+namespace rp70::gui {
+
+FileSession MainWindow::Session() {
+    return FileSession{ctx_, image_, state_.Folder};
+}
+
+void MainWindow::NewImage(bool confirm) {
+    FileSession session = Session();
+    if (CmdNew(session, confirm)) {
+        ShowListByData();
+    } else {
+        ShowCaption(); // the offer to save may have saved under a new name
+    }
+}
+
+void MainWindow::OpenFile() {
+    FileSession session = Session();
+    if (CmdOpen(session)) {
+        ShowListByData();
+    } else {
+        ShowCaption();
+    }
+}
+
+void MainWindow::SaveFile(bool saveAs) {
+    FileSession session = Session();
+    if (saveAs) {
+        CmdSaveAs(session);
+    } else {
+        CmdSave(session);
+    }
+    ShowCaption();
+}
+
+void MainWindow::RunChannelCommand(ChannelCommand command) {
+    const int number = table_->CurrentChannel();
+    if (number > 0 && ApplyChannelCommand(image_, command, kChannelTableIndex, number)) {
+        table_->ShowRow(image_, number, ctx_);
+    }
+}
+
+void MainWindow::EditCurrentChannel() {
+    const int number = table_->CurrentChannel();
+    if (number > 0 && table_->currentIndex().column() > 0) {
+        EditChannel(number);
+    }
+}
+
+void MainWindow::EditChannel(int number) {
+    ChannelEditDialog dialog(image_, number, state_.Features, ctx_, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        table_->ShowRow(image_, number, ctx_);
+    }
+}
+
+void MainWindow::Transfer(TransferKind kind) {
+    if (transferRunning_) {
+        return;
+    }
+    transferRunning_ = true;
+    TransferHooks hooks;
+    hooks.ImageReplaced = [this] { ShowListByData(); };
+    hooks.FeaturesChanged = [this] { LoadShowTree(); };
+    RunTransfer(kind, image_, state_, ui_, this, hooks);
+    transferRunning_ = false;
+}
+
+void MainWindow::ReadFromRadio() {
+    if (transferRunning_) {
+        return;
+    }
+    // The read goes on whatever the answer to the offer.
+    FileSession session = Session();
+    OfferToSave(session);
+    ShowCaption();
+    Transfer(TransferKind::Read);
+}
+
+void MainWindow::EnterRadioPassword() {
+    RadioPasswordDialog dialog(state_.EnteredPassword, state_.Texts, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        state_.EnteredPassword = dialog.Password();
+    }
+}
+
+void MainWindow::ChooseComPort() {
+    ComPortDialog dialog(state_, ListSerialPorts, this);
+    dialog.exec();
+}
+
+void MainWindow::ShowModelDialog() {
+    ModelDialog dialog(image_, ctx_, state_.Folder, this);
+    dialog.exec();
+    if (dialog.ImageWasReset()) {
+        ShowListByData();
+    }
+}
+
+void MainWindow::ShowAbout() {
+    AboutBox box(state_.Texts, this);
+    box.exec();
+}
+
+void MainWindow::ChooseLanguage() {
+    LanguageDialog dialog(state_.LanguageIndex, state_.Texts, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        FormReLoad(dialog.Chosen());
+    }
+}
+
+} // namespace rp70::gui

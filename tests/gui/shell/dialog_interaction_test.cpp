@@ -1,0 +1,193 @@
+// The real dialogs behind the core's questions, answered as a person would.
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "shell/dialog_interaction.h"
+#include "support/gui_test.h"
+#include "support/modal_driver.h"
+#include "support/temp_folder.h"
+
+using namespace rp70;
+using namespace rp70::gui;
+
+Q_DECLARE_METATYPE(rp70::MessageButtons)
+Q_DECLARE_METATYPE(rp70::MessageIcon)
+Q_DECLARE_METATYPE(rp70::Answer)
+
+namespace {
+
+LanguageTexts English() {
+    return LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / "english.ini",
+                               Language::English);
+}
+
+// Types `text` into the password dialog that showed and presses OK (or Cancel).
+test::ModalDriver::Handler TypePassword(const QString& text, bool ok) {
+    return [text, ok](QWidget* window) {
+        auto* edit = window->findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
+        QVERIFY(edit != nullptr);
+        edit->clear();
+        QTest::keyClicks(edit, text);
+        ok ? static_cast<QDialog*>(window)->accept() : static_cast<QDialog*>(window)->reject();
+    };
+}
+
+// Chooses `path` in the file dialog that showed, or cancels it when `path` is empty.
+test::ModalDriver::Handler ChooseFile(const QString& path) {
+    return [path](QWidget* window) {
+        auto* dialog = qobject_cast<QFileDialog*>(window);
+        if (dialog == nullptr) {
+            window->close();
+            QFAIL("no file dialog");
+        }
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept is protected
+    };
+}
+
+} // namespace
+
+class DialogInteractionTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messageBoxAnswers_data() {
+        QTest::addColumn<MessageButtons>("buttons");
+        QTest::addColumn<int>("click"); // a QMessageBox::StandardButton; 0 presses Escape
+        QTest::addColumn<Answer>("answer");
+        QTest::newRow("ok") << MessageButtons::Ok << int(QMessageBox::Ok) << Answer::Ok;
+        QTest::newRow("ok escape") << MessageButtons::Ok << 0 << Answer::Ok;
+        QTest::newRow("ok cancel: ok")
+            << MessageButtons::OkCancel << int(QMessageBox::Ok) << Answer::Ok;
+        QTest::newRow("ok cancel: escape") << MessageButtons::OkCancel << 0 << Answer::Cancel;
+        QTest::newRow("yes no: yes")
+            << MessageButtons::YesNo << int(QMessageBox::Yes) << Answer::Yes;
+        QTest::newRow("yes no: escape") << MessageButtons::YesNo << 0 << Answer::No;
+        QTest::newRow("yes no cancel: no")
+            << MessageButtons::YesNoCancel << int(QMessageBox::No) << Answer::No;
+        QTest::newRow("yes no cancel: cancel")
+            << MessageButtons::YesNoCancel << int(QMessageBox::Cancel) << Answer::Cancel;
+        QTest::newRow("yes no cancel: escape")
+            << MessageButtons::YesNoCancel << 0 << Answer::Cancel;
+    }
+
+    void messageBoxAnswers() {
+        QFETCH(MessageButtons, buttons);
+        QFETCH(int, click);
+        QFETCH(Answer, answer);
+        const LanguageTexts texts;
+        DialogInteraction ui(texts);
+        test::ModalDriver driver;
+        int buttonCount = 0;
+        driver.Then([&](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            buttonCount = static_cast<int>(box->buttons().size());
+            if (click == 0) {
+                QTest::keyClick(box, Qt::Key_Escape);
+            } else {
+                box->button(QMessageBox::StandardButton(click))->click();
+            }
+        });
+        QCOMPARE(ui.Show({"Sure?", "", MessageIcon::Question, buttons}), answer);
+        QCOMPARE(buttonCount, buttons == MessageButtons::Ok            ? 1
+                              : buttons == MessageButtons::YesNoCancel ? 3
+                                                                       : 2);
+        QVERIFY(driver.Unexpected().isEmpty());
+    }
+
+    void messageBoxTitleIconAndText_data() {
+        QTest::addColumn<MessageIcon>("icon");
+        QTest::addColumn<int>("boxIcon");
+        QTest::newRow("none") << MessageIcon::None << int(QMessageBox::NoIcon);
+        QTest::newRow("information") << MessageIcon::Information << int(QMessageBox::Information);
+        QTest::newRow("warning") << MessageIcon::Warning << int(QMessageBox::Warning);
+        QTest::newRow("exclamation") << MessageIcon::Exclamation << int(QMessageBox::Warning);
+        QTest::newRow("question") << MessageIcon::Question << int(QMessageBox::Question);
+        QTest::newRow("critical") << MessageIcon::Critical << int(QMessageBox::Critical);
+    }
+
+    void messageBoxTitleIconAndText() {
+        QFETCH(MessageIcon, icon);
+        QFETCH(int, boxIcon);
+        const LanguageTexts texts;
+        DialogInteraction ui(texts);
+        test::ModalDriver driver;
+        QStringList titles;
+        int shownIcon = -1;
+        Qt::TextFormat format = Qt::AutoText;
+        for (int i = 0; i < 2; ++i) {
+            driver.Then([&](QWidget* window) {
+                auto* box = qobject_cast<QMessageBox*>(window);
+                titles << box->windowTitle();
+                shownIcon = box->icon();
+                format = box->textFormat();
+                box->button(QMessageBox::Ok)->click();
+            });
+        }
+        ui.Show({"<b>file error.</b>", "", icon, MessageButtons::Ok});
+        ui.Show({"x", "Warning", icon, MessageButtons::Ok});
+        QCOMPARE(titles, (QStringList{"rp70cps", "Warning"}));
+        QCOMPARE(shownIcon, boxIcon);
+        QCOMPARE(driver.Messages().front(), QStringLiteral("<b>file error.</b>"));
+        QCOMPARE(format, Qt::PlainText); // a file name is never read as markup
+    }
+
+    void fileChoices() {
+        test::TempFolder folder;
+        const QString dir = QString::fromStdString(folder.Path().string());
+        std::ofstream(folder.Path() / "old.dat") << "x";
+        const LanguageTexts texts;
+        DialogInteraction ui(texts);
+        test::ModalDriver driver;
+        const FileChoice choice{"Data File (*.dat)", folder.Path().string()};
+
+        driver.Then(ChooseFile(dir + "/old.dat"));
+        QCOMPARE(ui.ChooseOpenFile(choice),
+                 std::optional<std::string>((folder.Path() / "old.dat")));
+
+        // No overwrite question of the dialog's own; a bare name gets ".dat".
+        driver.Then(ChooseFile(dir + "/old.dat"));
+        QCOMPARE(ui.ChooseSaveFile(choice),
+                 std::optional<std::string>((folder.Path() / "old.dat")));
+        driver.Then(ChooseFile(dir + "/fresh"));
+        QCOMPARE(ui.ChooseSaveFile(choice),
+                 std::optional<std::string>((folder.Path() / "fresh.dat")));
+
+        driver.Then(ChooseFile({}));
+        QCOMPARE(ui.ChooseSaveFile(choice), std::nullopt);
+        driver.Then(ChooseFile({}));
+        QCOMPARE(ui.ChooseOpenFile(choice), std::nullopt);
+        QVERIFY(driver.Unexpected().isEmpty());
+    }
+
+    void passwords() {
+        const LanguageTexts texts = English();
+        DialogInteraction ui(texts);
+        test::ModalDriver driver;
+
+        driver.Then(TypePassword("ab12", true));
+        QCOMPARE(ui.AskFilePassword("OLD"), std::optional<std::string>("AB12"));
+        driver.Then(TypePassword("ab12", false));
+        QCOMPARE(ui.AskFilePassword("OLD"), std::nullopt);
+
+        driver.Then(TypePassword("Ab1", true));
+        QCOMPARE(ui.AskRadioPassword(""), std::optional<std::string>("Ab1"));
+        driver.Then(TypePassword("Ab1", false));
+        QCOMPARE(ui.AskRadioPassword("1234"), std::nullopt);
+        QVERIFY(driver.Unexpected().isEmpty());
+    }
+};
+
+RP70_GUI_TEST(DialogInteractionTest);
+
+#include "dialog_interaction_test.moc"
