@@ -300,6 +300,14 @@ ChannelEditLists BuildChannelEditLists(const RadioImage& image, const FeatureFla
     return lists;
 }
 
+FeatureFlags OfferedFeatures(const FeatureFlags& features, const ChannelRecord& record) {
+    FeatureFlags offered = features;
+    offered.HasDTMF = offered.HasDTMF || record.Signalling == kSignallingDtmf;
+    offered.HasTwoTone = offered.HasTwoTone || record.Signalling == kSignallingTwoTone;
+    offered.HasFiveTone = offered.HasFiveTone || record.Signalling == kSignallingFiveTone;
+    return offered;
+}
+
 std::int16_t SignallingOfText(std::string_view text) {
     if (text == kDtmfText) {
         return kSignallingDtmf;

@@ -76,6 +76,11 @@ struct ChannelEditLists {
 ChannelEditLists BuildChannelEditLists(const RadioImage& image, const FeatureFlags& features,
                                        const LanguageTexts& texts);
 
+/// The signalling kinds the dialog offers for `record`: those of `features`, and the kind the
+/// channel already uses even when no radio read here has reported it (a data file from another
+/// computer), so that OK never drops a channel's signalling unasked.
+FeatureFlags OfferedFeatures(const FeatureFlags& features, const ChannelRecord& record);
+
 /// The `Signalling` value of an optional signalling text: "DTMF" 1, "2Tone" 2, "5Tone" 3,
 /// anything else 0.
 std::int16_t SignallingOfText(std::string_view text);

@@ -77,10 +77,6 @@ bool WriteStartupSettings(const std::filesystem::path& settingsFile,
     return ini->Save(settingsFile);
 }
 
-bool WriteComPort(const std::filesystem::path& settingsFile, std::int16_t comPort) {
-    return WriteProfileString(settingsFile, kSection, "comPort", FormatInteger(comPort));
-}
-
 bool WriteLinkPort(const std::filesystem::path& settingsFile, std::int16_t comPort,
                    std::string_view comDevice) {
     std::optional<IniFile> ini = IniFile::Load(settingsFile);

@@ -70,9 +70,6 @@ std::int16_t CheckedComPort(std::int16_t comPort, const std::vector<std::int16_t
 bool WriteStartupSettings(const std::filesystem::path& settingsFile,
                           const SettingsFileValues& values);
 
-/// Writes "comPort" = `comPort` in decimal (the serial port dialog's OK); false when it failed.
-bool WriteComPort(const std::filesystem::path& settingsFile, std::int16_t comPort);
-
 /// Writes the serial port dialog's choice: "comPort" in decimal and "comDevice" (empty for a
 /// COMn port), in one write; false when it failed.
 bool WriteLinkPort(const std::filesystem::path& settingsFile, std::int16_t comPort,

@@ -138,7 +138,8 @@ QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
 ChannelEditDialog::ChannelEditDialog(RadioImage& image, int number, const FeatureFlags& features,
                                      UserContext& ctx, QWidget* parent)
     : QDialog(parent), image_(image), number_(number), ctx_(ctx),
-      lists_(BuildChannelEditLists(image, features, ctx.Texts)) {
+      lists_(BuildChannelEditLists(image, OfferedFeatures(features, EditRecordFor(image, number)),
+                                   ctx.Texts)) {
     SetTextKey(this, kKeyCaption);
     BuildInputs();
     LayOut();

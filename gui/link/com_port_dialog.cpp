@@ -13,6 +13,7 @@
 #include "shell/program_folder.h"
 #include "shell/qt_text.h"
 #include "shell/settings_file.h"
+#include "shell/text_input_rules.h"
 
 namespace rp70::gui {
 namespace {
@@ -44,6 +45,7 @@ ComPortDialog::ComPortDialog(ProgramState& state, PortLister lister, QWidget* pa
     portCombo_ = new QComboBox(this);
     portCombo_->setObjectName(QStringLiteral("portCombo"));
     portCombo_->setEditable(true);
+    ApplyTextInputRules(portCombo_->lineEdit());
     portCombo_->setInsertPolicy(QComboBox::NoInsert);
     portCombo_->setMinimumContentsLength(18);
     label->setBuddy(portCombo_);

@@ -38,7 +38,11 @@ ProgressDialog::ProgressDialog(TransferKind kind, const LanguageTexts& texts, QW
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
     cancelButton_ = buttons->button(QDialogButtonBox::Cancel);
     cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    connect(buttons, &QDialogButtonBox::rejected, this, &ProgressDialog::RequestCancel);
+    // Stopping a Write half-way leaves the radio partly written: only a deliberate click (or the
+    // window's close button) cancels, never a stray Enter, Space or Escape.
+    cancelButton_->setAutoDefault(false);
+    cancelButton_->setFocusPolicy(Qt::NoFocus);
+    connect(cancelButton_, &QPushButton::clicked, this, &ProgressDialog::RequestCancel);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(percentRow);
@@ -60,9 +64,7 @@ int ProgressDialog::Value() const {
     return bar_->value();
 }
 
-void ProgressDialog::reject() {
-    RequestCancel();
-}
+void ProgressDialog::reject() {}
 
 void ProgressDialog::closeEvent(QCloseEvent* event) {
     event->ignore();

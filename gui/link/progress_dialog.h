@@ -27,12 +27,12 @@ public:
     /// The percentage shown.
     int Value() const;
 
-    /// Escape and the window's close button ask to cancel; the window stays.
+    /// Escape does nothing: the window goes away only when the transfer has ended.
     void reject() override;
 
 signals:
-    /// Cancel was pressed (or the window's close button, or Escape); the dialog stays until the
-    /// transfer ends.
+    /// Cancel was clicked (or the window's close button); the dialog stays until the transfer
+    /// ends.
     void cancelRequested();
 
 protected:

@@ -36,6 +36,8 @@ RadioPasswordDialog::RadioPasswordDialog(std::string_view current, const Languag
     edit_ = new QLineEdit(this);
     edit_->setObjectName(QStringLiteral("passwordEdit"));
     edit_->setEchoMode(QLineEdit::Password);
+    edit_->setStyleSheet(
+        QStringLiteral("lineedit-password-character: 42")); // every character as "*"
     edit_->setMaxLength(kMaxPasswordLength);
     edit_->setText(ToQt(current));
     ApplyTextInputRules(edit_);

@@ -11,30 +11,10 @@
 #include "shell/settings_file.h"
 
 namespace rp70::gui {
-namespace {
-
-/// Whether a transfer is under way: a second one must not open the port meanwhile (a Radio
-/// information transfer leaves the windows usable).
-bool transferRunning = false;
-
-class RunningScope {
-public:
-    RunningScope() { transferRunning = true; }
-    ~RunningScope() { transferRunning = false; }
-    RunningScope(const RunningScope&) = delete;
-    RunningScope& operator=(const RunningScope&) = delete;
-};
-
-} // namespace
 
 std::optional<TransferOutcome> RunTransfer(TransferKind kind, RadioImage& image,
                                            ProgramState& state, Interaction& ui, QWidget* window,
                                            const TransferHooks& hooks) {
-    if (transferRunning) {
-        return std::nullopt;
-    }
-    const RunningScope running;
-
     LinkSession session(ToQt(LinkPortName(state.Settings)), image, state, ui);
     QPointer<ProgressDialog> progress;
     QEventLoop loop;

@@ -1,7 +1,7 @@
 #include "shell/dialog_interaction.h"
 
+#include <QApplication>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -71,10 +71,18 @@ QString FilterExtension(const QString& filter) {
 DialogInteraction::DialogInteraction(const LanguageTexts& texts, QWidget* window)
     : texts_(texts), window_(window) {}
 
+QWidget* DialogInteraction::Parent() const {
+    // Over the window on top: a message of the channel dialog or of a transfer belongs to it.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    return window_;
+}
+
 Answer DialogInteraction::Show(const Message& message) {
     const QString title = message.Title.empty() ? ToQt(kApplicationTitle) : ToQt(message.Title);
     QMessageBox box(BoxIcon(message.Icon), title, ToQt(message.Text), BoxButtons(message.Buttons),
-                    window_);
+                    Parent());
     box.setTextFormat(Qt::PlainText);
     const bool yesNo =
         message.Buttons == MessageButtons::YesNo || message.Buttons == MessageButtons::YesNoCancel;
@@ -106,8 +114,8 @@ Answer DialogInteraction::Show(const Message& message) {
 }
 
 std::optional<std::string> DialogInteraction::ChooseOpenFile(const FileChoice& choice) {
-    const QString path = QFileDialog::getOpenFileName(window_, QString(), ToQt(choice.ProposedPath),
-                                                      ToQt(choice.Filter));
+    const QString path = QFileDialog::getOpenFileName(
+        Parent(), QString(), ToQt(choice.ProposedPath), ToQt(choice.Filter));
     if (path.isEmpty()) {
         return std::nullopt;
     }
@@ -115,22 +123,19 @@ std::optional<std::string> DialogInteraction::ChooseOpenFile(const FileChoice& c
 }
 
 std::optional<std::string> DialogInteraction::ChooseSaveFile(const FileChoice& choice) {
-    QString path = QFileDialog::getSaveFileName(window_, QString(), ToQt(choice.ProposedPath),
-                                                ToQt(choice.Filter), nullptr,
-                                                QFileDialog::DontConfirmOverwrite);
-    if (path.isEmpty()) {
+    QFileDialog dialog(Parent(), QString(), ToQt(choice.ProposedPath), ToQt(choice.Filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the filter's, so that the file is found again;
+    // the dialog asks before replacing a file under the name it really saves to.
+    dialog.setDefaultSuffix(FilterExtension(ToQt(choice.Filter)).mid(1));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    // A name typed without an extension gets the filter's, as the file is then found again.
-    const QString extension = FilterExtension(ToQt(choice.Filter));
-    if (!extension.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
-        path += extension;
-    }
-    return ToCore(path);
+    return ToCore(dialog.selectedFiles().constFirst());
 }
 
 std::optional<std::string> DialogInteraction::AskFilePassword(std::string_view current) {
-    FilePasswordDialog dialog(current, texts_, window_);
+    FilePasswordDialog dialog(current, texts_, Parent());
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
@@ -138,7 +143,7 @@ std::optional<std::string> DialogInteraction::AskFilePassword(std::string_view c
 }
 
 std::optional<std::string> DialogInteraction::AskRadioPassword(std::string_view current) {
-    RadioPasswordDialog dialog(current, texts_, window_);
+    RadioPasswordDialog dialog(current, texts_, Parent());
     if (dialog.exec() != QDialog::Accepted) {
         return std::nullopt;
     }

@@ -23,8 +23,8 @@ public:
     Answer Show(const Message& message) override;
     /// QFileDialog for opening; the filter "Data File (*.dat)" as given.
     std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
-    /// QFileDialog for saving, starting at the proposed path; asks nothing itself about
-    /// overwriting (the file commands ask).
+    /// QFileDialog for saving, starting at the proposed path; a name without extension gets the
+    /// filter's, and choosing an existing file asks before it is replaced.
     std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
     /// The file password dialog.
     std::optional<std::string> AskFilePassword(std::string_view current) override;
@@ -32,6 +32,9 @@ public:
     std::optional<std::string> AskRadioPassword(std::string_view current) override;
 
 private:
+    /// The window a dialog is modal over: the modal window on top, else the program's window.
+    QWidget* Parent() const;
+
     const LanguageTexts& texts_;
     QPointer<QWidget> window_;
 };

@@ -171,7 +171,6 @@ void MainWindow::ShowListByData() {
         root->setText(0, ToQt(ModelDisplayName(image_.ModelName, image_.BandIndex)));
     }
     ShowCaption();
-    table_->SetHeaders(state_.Texts);
     table_->ShowAll(image_, ctx_);
 }
 

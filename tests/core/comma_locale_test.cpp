@@ -70,7 +70,7 @@ TEST_F(CommaLocale, NewImageAndSettings) {
 
     test::TempFolder folder;
     const auto settings = folder.Path() / "mysetup.ini";
-    ASSERT_TRUE(WriteComPort(settings, 12));
+    ASSERT_TRUE(WriteLinkPort(settings, 12, ""));
     EXPECT_EQ(ReadSettingsFile(settings).ComPort, 12);
     const auto placement = folder.Path() / "placement.ini";
     ASSERT_TRUE(WriteWindowPlacement(placement, {-10, 20, 1024, 768}));

@@ -171,6 +171,21 @@ TEST_F(ChannelEdit, ASignallingKindThatIsNotOfferedShowsNoneButKeepsItsCode) {
     EXPECT_EQ(Slot(5).PttIdEnable, 1);
 }
 
+TEST_F(ChannelEdit, TheKindAChannelUsesIsOfferedEvenWhenNoRadioReportedIt) {
+    ChannelRecord channel = Channel(5);
+    channel.Signalling = kSignallingTwoTone;
+    channel.TwoToneNumber = 7;
+    Put(channel);
+    const FeatureFlags offered = OfferedFeatures(FeatureFlags{}, channel);
+    EXPECT_EQ(offered, (FeatureFlags{false, true, false, false}));
+    lists = BuildChannelEditLists(image, offered, user.texts);
+
+    ChannelEditInputs inputs = Open(5);
+    ASSERT_EQ(Ok(5, inputs), ChannelEditOutcome::Stored);
+    EXPECT_EQ(Slot(5).Signalling, kSignallingTwoTone);
+    EXPECT_EQ(Slot(5).TwoToneNumber, 7);
+}
+
 TEST_F(ChannelEdit, TheSquelchListOffersEntriesByToneAndSignalling) {
     EXPECT_EQ(SquelchEntries(0, false), (std::vector<int>{0}));
     EXPECT_EQ(SquelchEntries(0, true), (std::vector<int>{0, 2}));

@@ -208,9 +208,9 @@ TEST(SettingsFileStartup, WriteFailureStillGivesTheValues) {
 TEST(SettingsFileWrite, ComPortIsWrittenInDecimalAndReadBack) {
     SettingsFolder folder;
     folder.Write("[language]\nIsFirstRun=0\ncomPort=1\nStopBit=1\n");
-    ASSERT_TRUE(WriteComPort(folder.File(), 255));
-    EXPECT_EQ(folder.Read(), "[language]\nIsFirstRun=0\ncomPort=255\nStopBit=1\n");
-    ASSERT_TRUE(WriteComPort(folder.File(), 0));
+    ASSERT_TRUE(WriteLinkPort(folder.File(), 255, ""));
+    EXPECT_EQ(folder.Read(), "[language]\nIsFirstRun=0\ncomPort=255\nStopBit=1\ncomDevice=\n");
+    ASSERT_TRUE(WriteLinkPort(folder.File(), 0, ""));
     EXPECT_EQ(ReadSettingsFile(folder.File()).ComPort, 0);
 }
 

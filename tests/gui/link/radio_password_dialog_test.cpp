@@ -35,6 +35,8 @@ private slots:
         QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Eacute, QStringLiteral("é"), {});
         QTest::keyClicks(edit, QStringLiteral("1 x?"));
         QCOMPARE(edit->text(), QStringLiteral("Ab1 "));
+        dialog.show(); // the mask character comes with the style sheet, once polished
+        QCOMPARE(edit->displayText(), QStringLiteral("****"));
         dialog.accept();
         QCOMPARE(dialog.Password(), "Ab1"); // the trailing space is no part of it
     }

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 
@@ -51,7 +52,10 @@ test::ModalDriver::Handler ChooseFile(const QString& path) {
             return;
         }
         dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept(); // QFileDialog::accept is protected
+        // Accepted from the event loop: the dialog may ask a question of its own, which the
+        // driver answers only once this handler has returned. (QFileDialog::accept is
+        // protected.)
+        QTimer::singleShot(0, dialog, [dialog] { static_cast<QDialog*>(dialog)->accept(); });
     };
 }
 
@@ -155,10 +159,12 @@ private slots:
         QCOMPARE(ui.ChooseOpenFile(choice),
                  std::optional<std::string>((folder.Path() / "old.dat")));
 
-        // No overwrite question of the dialog's own; a bare name gets ".dat".
-        driver.Then(ChooseFile(dir + "/old.dat"));
+        // Replacing a file is confirmed, also when the name was typed without ".dat".
+        driver.Then(ChooseFile(dir + "/old"));
+        driver.ThenAnswer(QMessageBox::Yes);
         QCOMPARE(ui.ChooseSaveFile(choice),
                  std::optional<std::string>((folder.Path() / "old.dat")));
+        QCOMPARE(driver.Pending(), 0);
         driver.Then(ChooseFile(dir + "/fresh"));
         QCOMPARE(ui.ChooseSaveFile(choice),
                  std::optional<std::string>((folder.Path() / "fresh.dat")));
