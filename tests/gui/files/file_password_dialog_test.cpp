@@ -11,16 +11,12 @@
 
 #include "files/file_password_dialog.h"
 #include "support/gui_test.h"
+#include "support/shipped_program.h"
 
 using namespace rp70;
 using namespace rp70::gui;
 
 namespace {
-
-LanguageTexts Shipped(Language language) {
-    return LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / LanguageFileName(language),
-                               language);
-}
 
 QLineEdit* EditOf(QDialog& dialog) {
     return dialog.findChild<QLineEdit*>(QStringLiteral("passwordEdit"));
@@ -33,7 +29,7 @@ class FilePasswordDialogTest : public QObject {
 
 private slots:
     void showsBuiltInCaptionsAndTheCurrentPasswordSelected() {
-        const LanguageTexts english = Shipped(Language::English);
+        const LanguageTexts english = test::ShippedTexts(Language::English);
         FilePasswordDialog dialog("AB12", english);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
@@ -45,7 +41,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), EditOf(dialog));
         QTRY_COMPARE(EditOf(dialog)->selectedText(), QStringLiteral("AB12"));
 
-        FilePasswordDialog chinese("", Shipped(Language::Chinese));
+        FilePasswordDialog chinese("", test::ShippedTexts(Language::Chinese));
         QCOMPARE(chinese.windowTitle(), QStringLiteral("文件密码设置"));
         QCOMPARE(chinese.findChild<QLabel*>()->text(), QStringLiteral("文件密码"));
     }

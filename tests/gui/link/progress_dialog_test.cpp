@@ -9,6 +9,7 @@
 #include "link/progress_dialog.h"
 #include "shell/qt_text.h"
 #include "support/gui_test.h"
+#include "support/shipped_program.h"
 
 using namespace rp70;
 using namespace rp70::gui;
@@ -17,8 +18,7 @@ class ProgressDialogTest : public QObject {
     Q_OBJECT
 
 private:
-    LanguageTexts texts_ = LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / "english.ini",
-                                               Language::English);
+    LanguageTexts texts_ = test::ShippedTexts();
 
 private slots:
     void opensAtZeroCaptionedForItsKind() {

@@ -7,6 +7,7 @@
 
 #include "link/radio_password_dialog.h"
 #include "support/gui_test.h"
+#include "support/shipped_program.h"
 
 using namespace rp70;
 using namespace rp70::gui;
@@ -16,8 +17,7 @@ class RadioPasswordDialogTest : public QObject {
 
 private slots:
     void captionsFromTheLanguageFileOrBuiltIn() {
-        const LanguageTexts english = LanguageTexts::Load(
-            std::filesystem::path(RP70_LANG_DIR) / "english.ini", Language::English);
+        const LanguageTexts english = test::ShippedTexts();
         RadioPasswordDialog dialog("", english);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Programming Password"));
         QCOMPARE(dialog.findChild<QLabel*>()->text(), QStringLiteral("Password"));

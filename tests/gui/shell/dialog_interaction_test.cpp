@@ -12,6 +12,7 @@
 #include "shell/dialog_interaction.h"
 #include "support/gui_test.h"
 #include "support/modal_driver.h"
+#include "support/shipped_program.h"
 #include "support/temp_folder.h"
 
 using namespace rp70;
@@ -22,11 +23,6 @@ Q_DECLARE_METATYPE(rp70::MessageIcon)
 Q_DECLARE_METATYPE(rp70::Answer)
 
 namespace {
-
-LanguageTexts English() {
-    return LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / "english.ini",
-                               Language::English);
-}
 
 // Types `text` into the password dialog that showed and presses OK (or Cancel).
 test::ModalDriver::Handler TypePassword(const QString& text, bool ok) {
@@ -177,7 +173,7 @@ private slots:
     }
 
     void passwords() {
-        const LanguageTexts texts = English();
+        const LanguageTexts texts = test::ShippedTexts();
         DialogInteraction ui(texts);
         test::ModalDriver driver;
 

@@ -15,17 +15,13 @@
 
 #include "shell/language_apply.h"
 #include "support/gui_test.h"
+#include "support/shipped_program.h"
 #include "support/temp_folder.h"
 
 using namespace rp70;
 using namespace rp70::gui;
 
 namespace {
-
-LanguageTexts Shipped(Language language) {
-    return LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / LanguageFileName(language),
-                               language);
-}
 
 // A language file of a few keys.
 LanguageTexts Written(const test::TempFolder& folder, const std::string& other) {
@@ -77,7 +73,7 @@ class LanguageApplyTest : public QObject {
 
 private slots:
     void appliesCaptionsTooltipsAndFont() {
-        const LanguageTexts english = Shipped(Language::English);
+        const LanguageTexts english = test::ShippedTexts(Language::English);
         KeyedWindow w;
         ApplyLanguage(&w.window, english);
 
@@ -101,13 +97,13 @@ private slots:
 
     void applyingAgainFollowsTheNewLanguage() {
         KeyedWindow w;
-        ApplyLanguage(&w.window, Shipped(Language::English));
-        ApplyLanguage(&w.window, Shipped(Language::English));
+        ApplyLanguage(&w.window, test::ShippedTexts(Language::English));
+        ApplyLanguage(&w.window, test::ShippedTexts(Language::English));
         QCOMPARE(w.numericAction->text(), QStringLiteral("&Open..."));
         QCOMPARE(w.newAction->toolTip(), QStringLiteral("New"));
         QCOMPARE(w.plain->text(), QStringLiteral("keep me"));
 
-        ApplyLanguage(&w.window, Shipped(Language::Chinese));
+        ApplyLanguage(&w.window, test::ShippedTexts(Language::Chinese));
         QCOMPARE(w.numericAction->text(), QStringLiteral("打开(&O)..."));
         QCOMPARE(w.newAction->toolTip(), QStringLiteral("新建(N)"));
         QCOMPARE(w.tabs->tabText(1), QStringLiteral("中文"));
@@ -137,14 +133,14 @@ private slots:
     void buttonBoxTexts() {
         QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
                                  QDialogButtonBox::Close);
-        const LanguageTexts chinese = Shipped(Language::Chinese);
+        const LanguageTexts chinese = test::ShippedTexts(Language::Chinese);
         SetButtonTexts(&buttons, chinese);
         SetCloseButtonText(&buttons, chinese);
         QCOMPARE(buttons.button(QDialogButtonBox::Ok)->text(), QStringLiteral("确定"));
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("取消"));
         QCOMPARE(buttons.button(QDialogButtonBox::Close)->text(), QStringLiteral("关闭(&C)"));
 
-        SetCloseButtonText(&buttons, Shipped(Language::English));
+        SetCloseButtonText(&buttons, test::ShippedTexts(Language::English));
         QCOMPARE(buttons.button(QDialogButtonBox::Close)->text(), QStringLiteral("&Close"));
     }
 };

@@ -22,6 +22,7 @@
 #include "support/modal_driver.h"
 #include "support/recording_interaction.h"
 #include "support/rich_image.h"
+#include "support/shipped_program.h"
 #include "support/temp_folder.h"
 
 using namespace rp70;
@@ -29,19 +30,9 @@ using namespace rp70::gui;
 using rp70::test::ModalDriver;
 using rp70::test::RecordingInteraction;
 using rp70::test::TempFolder;
+using Program = rp70::test::StartedProgram;
 
 namespace {
-
-struct Program {
-    explicit Program(const std::filesystem::path& folder) {
-        state = StartUp({folder, RP70_LANG_DIR, std::nullopt, nullptr, {}}, *image);
-    }
-    std::string Text(int key) const { return state.Texts.GetText(key); }
-
-    std::unique_ptr<RadioImage> image = std::make_unique<RadioImage>();
-    ProgramState state;
-    RecordingInteraction ui;
-};
 
 QAction* Entry(const MainWindow& window, const char* name) {
     return window.findChild<QAction*>(QLatin1String(name));

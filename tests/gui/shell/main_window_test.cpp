@@ -24,26 +24,16 @@
 #include "shell/startup.h"
 #include "support/gui_test.h"
 #include "support/recording_interaction.h"
+#include "support/shipped_program.h"
 #include "support/temp_folder.h"
 
 using namespace rp70;
 using namespace rp70::gui;
 using rp70::test::RecordingInteraction;
 using rp70::test::TempFolder;
+using Program = rp70::test::StartedProgram;
 
 namespace {
-
-/// What the program holds when the main window opens: the image, the state and the answers.
-struct Program {
-    explicit Program(const std::filesystem::path& folder) {
-        state = StartUp({folder, RP70_LANG_DIR, std::nullopt, nullptr, {}}, *image);
-    }
-    QString Text(int key) const { return QString::fromStdString(state.Texts.GetText(key)); }
-
-    std::unique_ptr<RadioImage> image = std::make_unique<RadioImage>();
-    ProgramState state;
-    RecordingInteraction ui;
-};
 
 /// The keys of the nodes below the root, in order.
 QStringList ChildKeys(const QTreeWidget* tree) {
@@ -98,7 +88,7 @@ private slots:
         MainWindow window(*program.image, program.state, program.ui);
         QCOMPARE(window.windowTitle(),
                  "KT_RP70[KT-RP70:Rx(136 - 173.99750 MHz) Tx(136 - 173.99750 MHz)][" +
-                     program.Text(2012) + ":new.dat]");
+                     QString::fromStdString(program.Text(2012)) + ":new.dat]");
         QCOMPARE(window.Tree()->topLevelItem(0)->text(0), QStringLiteral("KT-RP70"));
         QVERIFY(window.Tree()->topLevelItem(0)->isExpanded());
         QVERIFY(program.ui.shown.empty());
@@ -117,7 +107,7 @@ private slots:
         window.LoadShowTree();
         QCOMPARE(ChildKeys(window.Tree()),
                  QStringList({"N1", "N4", "N5", "N10", "N11", "N8", "N9"}));
-        QCOMPARE(Node(window.Tree(), "N5")->text(0), program.Text(5023));
+        QCOMPARE(Node(window.Tree(), "N5")->text(0), QString::fromStdString(program.Text(5023)));
         QVERIFY(Entry(window, "MnuViewDTMF")->isVisible());
         QVERIFY(!Entry(window, "MnuView2Tone")->isVisible());
 
@@ -152,7 +142,7 @@ private slots:
         QVERIFY(Entry(window, "mnuTestData")->isVisible());
         QVERIFY(Entry(window, "MnuHelpAutoTest")->isVisible());
         QCOMPARE(ChildKeys(window.Tree()).last(), QStringLiteral("N14"));
-        QCOMPARE(Node(window.Tree(), "N14")->text(0), program.Text(8000));
+        QCOMPARE(Node(window.Tree(), "N14")->text(0), QString::fromStdString(program.Text(8000)));
     }
 
     void entriesWithoutTheirWindowAreDisabled() {
@@ -179,8 +169,9 @@ private slots:
         TempFolder folder;
         Program program(folder.Path());
         MainWindow window(*program.image, program.state, program.ui);
-        QCOMPARE(window.findChild<QMenu*>("mnuPro")->title(), program.Text(1040));
-        QCOMPARE(Entry(window, "mnuFileNew")->text(), program.Text(1001));
+        QCOMPARE(window.findChild<QMenu*>("mnuPro")->title(),
+                 QString::fromStdString(program.Text(1040)));
+        QCOMPARE(Entry(window, "mnuFileNew")->text(), QString::fromStdString(program.Text(1001)));
         QCOMPARE(Entry(window, "mnuFileNew")->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
         QCOMPARE(Entry(window, "MnuCHDelete")->shortcut(), QKeySequence(Qt::Key_Delete));
 
@@ -196,13 +187,14 @@ private slots:
         QCOMPARE(buttons, order);
         auto* newButton = window.findChild<QToolButton*>("TNewFile");
         QVERIFY(!newButton->icon().isNull());
-        QCOMPARE(newButton->toolTip(), program.Text(1001).remove('&'));
+        QCOMPARE(newButton->toolTip(), QString::fromStdString(program.Text(1001)).remove('&'));
         QVERIFY(window.findChild<QToolButton*>("TCommPort")->toolTip().isEmpty());
 
         window.FormReLoad(Language::Chinese);
-        QCOMPARE(window.findChild<QMenu*>("mnuPro")->title(), program.Text(1040));
-        QVERIFY(window.windowTitle().contains(program.Text(2012)));
-        QVERIFY(program.Text(1040) != QStringLiteral("&Program"));
+        QCOMPARE(window.findChild<QMenu*>("mnuPro")->title(),
+                 QString::fromStdString(program.Text(1040)));
+        QVERIFY(window.windowTitle().contains(QString::fromStdString(program.Text(2012))));
+        QVERIFY(QString::fromStdString(program.Text(1040)) != QStringLiteral("&Program"));
         window.FormReLoad(Language::English);
         QCOMPARE(window.findChild<QMenu*>("mnuPro")->title(), QStringLiteral("&Program"));
     }

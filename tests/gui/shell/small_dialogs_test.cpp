@@ -11,25 +11,19 @@
 #include "shell/about_box.h"
 #include "shell/language_dialog.h"
 #include "support/gui_test.h"
+#include "support/shipped_program.h"
 
 using namespace rp70;
 using namespace rp70::gui;
 
-namespace {
-
-LanguageTexts English() {
-    return LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / "english.ini",
-                               Language::English);
-}
-
-} // namespace
+namespace {} // namespace
 
 class SmallDialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
     void languageDialogOffersBothLanguages() {
-        const LanguageTexts texts = English();
+        const LanguageTexts texts = test::ShippedTexts();
         LanguageDialog dialog(Language::Chinese, texts);
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Language"));
         QCOMPARE(dialog.findChild<QLabel*>()->text(), QStringLiteral("Language"));
@@ -50,7 +44,7 @@ private slots:
     }
 
     void aboutBoxShowsVersionDescriptionAndNotice() {
-        const LanguageTexts texts = English();
+        const LanguageTexts texts = test::ShippedTexts();
         AboutBox box(texts);
         QCOMPARE(box.windowTitle(), QStringLiteral("rp70cps"));
         QVERIFY(QRegularExpression(QStringLiteral("^Version \\d+\\.\\d+\\.\\d+$"))
