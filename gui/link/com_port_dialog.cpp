@@ -99,13 +99,16 @@ bool ComPortDialog::SameEntries(const QList<SerialPortEntry>& ports) const {
     return true;
 }
 
+int ComPortDialog::FindEntry(const QString& location, const QString& name) const {
+    const int found = portCombo_->findData(location);
+    return found >= 0 ? found
+                      : portCombo_->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+}
+
 void ComPortDialog::ShowConfiguredPort() {
     const QString device = ToQt(state_.Settings.ComDevice);
     if (!device.isEmpty()) {
-        int found = portCombo_->findData(device);
-        if (found < 0) {
-            found = portCombo_->findText(device, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        }
+        const int found = FindEntry(device, device);
         portCombo_->setCurrentIndex(found);
         if (found < 0) {
             portCombo_->setEditText(device); // a device the system does not list, as typed
@@ -156,13 +159,7 @@ void ComPortDialog::RefreshPorts() {
         edit->setModified(editing);
         return;
     }
-    int found = -1;
-    if (entryChosen) {
-        found = portCombo_->findData(chosenLocation);
-        if (found < 0) {
-            found = portCombo_->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        }
-    }
+    int found = entryChosen ? FindEntry(chosenLocation, text) : -1;
     if (found < 0 && portCombo_->count() > 0) {
         found = 0; // the chosen port left (or none was chosen): the first one
     }

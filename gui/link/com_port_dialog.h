@@ -43,6 +43,8 @@ private:
     void FillPorts(const QList<SerialPortEntry>& ports);
     /// Whether the combo box lists exactly `ports`, in their order.
     bool SameEntries(const QList<SerialPortEntry>& ports) const;
+    /// The entry opened by `location`, else the one named `name`; -1 when neither is listed.
+    int FindEntry(const QString& location, const QString& name) const;
     /// Shows the configured port (or device) of the program state.
     void ShowConfiguredPort();
 

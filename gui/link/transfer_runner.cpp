@@ -3,7 +3,6 @@
 #include <QEventLoop>
 #include <QObject>
 #include <QPointer>
-#include <memory>
 
 #include "link/progress_dialog.h"
 #include "link_session.h"
