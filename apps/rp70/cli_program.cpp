@@ -17,7 +17,8 @@ CliProgram::CliProgram()
                                                             ShippedLanguageFolder(),
                                                             std::nullopt,
                                                             &Terminal,
-                                                            {}},
+                                                            {},
+                                                            false},
                                                            *Image)),
       Ctx{Terminal, State.Texts} {}
 

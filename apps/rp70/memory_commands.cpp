@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "cli_program.h"
@@ -90,8 +91,12 @@ int RunDecode(const QStringList& arguments) {
         return Fail(source + ": cannot be read");
     }
     if (bytes->size() != kRadioMemorySize) {
+        // Only one byte more than a memory is read; the size found is the file's own.
+        std::error_code error;
+        const auto size = std::filesystem::file_size(source, error);
         return Fail(source + ": not a radio memory (" + std::to_string(kRadioMemorySize) +
-                    " bytes expected, " + std::to_string(bytes->size()) + " found)");
+                    " bytes expected, " + std::to_string(error ? bytes->size() : size) +
+                    " found)");
     }
 
     CliProgram program;

@@ -64,7 +64,7 @@ std::optional<std::string> TestDataPathFor(std::string_view dataPath) {
         return std::nullopt;
     }
     const std::size_t nameStart = dataPath.find_last_of('/') + 1; // 0 without a folder
-    if (end <= nameStart || dataPath.ends_with(kEnding)) {
+    if (end <= nameStart || EndsWithIgnoringCase(dataPath, kEnding)) {
         return std::string(dataPath) + std::string(kEnding);
     }
     return std::string(dataPath.substr(0, end)) + std::string(kEnding);

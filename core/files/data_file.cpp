@@ -6,6 +6,7 @@
 #include "factory/test_data_file.h"
 #include "files/file_error.h"
 #include "files/file_io.h"
+#include "files/file_set.h"
 #include "model/bands.h"
 
 namespace rp70 {
@@ -75,7 +76,7 @@ bool AskForFilePassword(UserContext& ctx, RadioImage& image, const std::string& 
 fs::path ChannelFilePath(const fs::path& dataPath) {
     const std::string name = dataPath.filename().string();
     fs::path result = dataPath;
-    if (name.size() < kChannelFileEnding.size() || name.ends_with(kChannelFileEnding)) {
+    if (name.size() < kChannelFileEnding.size() || EndsWithIgnoringCase(name, kChannelFileEnding)) {
         result += ".";
         result += kChannelFileEnding;
     } else {
@@ -141,7 +142,10 @@ bool DecodeChannelFile(const std::vector<std::uint8_t>& bytes, int count, Channe
 
 LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path,
                         FailureMessage failureMessage) {
-    const auto bytes = ReadFileBytes(path, kDataFileSize);
+    // A save cut short by a crash is finished (or undone) first, so the files read are one set.
+    const fs::path dataPath = LinkTarget(path);
+    RecoverFileSet(dataPath);
+    const auto bytes = ReadFileBytes(dataPath, kDataFileSize);
     const auto contents = bytes ? DecodeDataFile(*bytes) : std::nullopt;
     const std::string passwordBefore = image.FilePassword;
     if (contents && contents->Password && !AskForFilePassword(ctx, image, *contents->Password)) {
@@ -149,7 +153,7 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
         return LoadResult::Cancelled;
     }
     const auto channels =
-        contents ? ReadChannels(path, contents->Record.ChannelCount, image.Saved.Channels)
+        contents ? ReadChannels(dataPath, contents->Record.ChannelCount, image.Saved.Channels)
                  : std::nullopt;
     if (!channels) {
         image.FilePassword = passwordBefore;
@@ -161,7 +165,7 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
 
     FactoryTest factory = image.Factory;
     if (factory.FactoryMode) {
-        LoadTestDataFor(factory, path);
+        LoadTestDataFor(factory, dataPath.string());
     }
     image.Saved.Record = contents->Record;
     image.Saved.Channels = *channels;
@@ -181,23 +185,20 @@ bool SaveDataFile(UserContext& ctx, RadioImage& image) {
     record.BandIndex = image.BandIndex;
     record.ChannelCount = static_cast<std::int16_t>(image.UsedChannelCount());
 
-    const fs::path dataPath = image.CurrentFilePath;
-    StagedFile dataFile;
-    StagedFile channelFile;
-    StagedFile testDataFile;
-    bool staged =
-        dataFile.Stage(dataPath,
-                       AsBytes(EncodeDataFile(EncodePasswordBlock(image.FilePassword), record))) &&
-        channelFile.Stage(ChannelFilePath(dataPath),
-                          AsBytes(EncodeChannelFile(image.Channels, record.ChannelCount)));
+    // The files of a data file reached through a link go beside the file it names.
+    const fs::path dataPath = LinkTarget(image.CurrentFilePath);
+    std::vector<FileWrite> files = {
+        {dataPath, std::string(AsBytes(
+                       EncodeDataFile(EncodePasswordBlock(image.FilePassword), record)))},
+        {ChannelFilePath(dataPath),
+         std::string(AsBytes(EncodeChannelFile(image.Channels, record.ChannelCount)))}};
     const auto testDataPath =
-        image.Factory.FactoryMode ? TestDataPathFor(image.CurrentFilePath) : std::nullopt;
-    if (staged && testDataPath) {
-        staged =
-            testDataFile.Stage(*testDataPath, AsBytes(EncodeTestData(image.Factory.TestValues)));
+        image.Factory.FactoryMode ? TestDataPathFor(dataPath.string()) : std::nullopt;
+    if (testDataPath) {
+        files.push_back(
+            {*testDataPath, std::string(AsBytes(EncodeTestData(image.Factory.TestValues)))});
     }
-    if (!staged || !dataFile.Commit() || !channelFile.Commit() ||
-        (testDataPath && !testDataFile.Commit())) {
+    if (!SaveFileSet(files)) {
         ShowFileError(ctx);
         return false;
     }

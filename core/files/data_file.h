@@ -58,7 +58,7 @@ enum class LoadResult {
 enum class FailureMessage { Show, Silent };
 
 /// Opens a data file with its channel file (and in the factory test mode its test data file)
-/// into the snapshot and the working image, asking for the file's password when it has one
+/// into the snapshot and the working image, after finishing a save of them that was cut short, asking for the file's password when it has one
 /// that differs from the current file password. Any failure shows "file error." (unless
 /// silenced) and leaves the image, its snapshot, file name and file password as they were.
 LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path,
@@ -66,10 +66,11 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
 
 /// Saves the image to `CurrentFilePath` after offering the file password dialog. The data file,
 /// the channel file (exactly `ChannelCount` records) and in the factory test mode the test data
-/// file are all written to temporary files first and only then renamed into place, each
-/// replaced whole or not at all; the snapshot is taken only when all of them are in place.
-/// Returns false after showing "file error."; the image then still counts as modified, and a
-/// failure while writing leaves the old files untouched.
+/// file are replaced together or not at all, also across a crash (see SaveFileSet); a data
+/// file reached through a symbolic link is saved where the link points, its other files beside
+/// it. The folder must exist and read-only files are not replaced. The snapshot is taken only
+/// when every file is in place. Returns false after showing "file error."; the image then
+/// still counts as modified, and the old files are untouched.
 bool SaveDataFile(UserContext& ctx, RadioImage& image);
 
 /// Reads a data file in the legacy form (no password block) and its channel file into the

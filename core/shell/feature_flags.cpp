@@ -1,5 +1,6 @@
 #include "shell/feature_flags.h"
 
+#include <system_error>
 #include <vector>
 
 #include "files/file_io.h"
@@ -28,6 +29,8 @@ bool WriteFeatureFlags(const std::filesystem::path& featureFile, const FeatureFl
     writer.I16(flags.HasTwoTone ? 1 : 0);
     writer.I16(flags.HasDTMF ? 1 : 0);
     writer.I16(flags.HasFeature4 ? 1 : 0);
+    std::error_code error;
+    std::filesystem::create_directories(featureFile.parent_path(), error);
     return ReplaceFileContents(featureFile, AsBytes(record));
 }
 

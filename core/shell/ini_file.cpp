@@ -240,6 +240,8 @@ std::string IniFile::Text() const {
 }
 
 bool IniFile::Save(const fs::path& file) const {
+    std::error_code error;
+    fs::create_directories(file.parent_path(), error);
     return ReplaceFileContents(file, Text());
 }
 

@@ -79,7 +79,8 @@ public:
     /// The file's text as Save writes it.
     std::string Text() const;
 
-    /// Writes Text() to `file` (temporary file and rename); false on failure.
+    /// Writes Text() to `file` (temporary file and rename), making its folder first: the
+    /// settings files live in the program folder, made on first use. False on failure.
     bool Save(const std::filesystem::path& file) const;
 
 private:

@@ -34,12 +34,14 @@ ProgramState StartUp(const StartupInputs& inputs, RadioImage& image) {
     InitFactoryMode(state.Folder, image.Factory);
 
     const std::filesystem::path settingsFile = SettingsFilePath(state.Folder);
-    if (inputs.AvailablePorts) {
+    if (inputs.AvailablePorts && inputs.RecordsSettings) {
         state.Settings =
             ApplyStartupSettings(settingsFile, *inputs.AvailablePorts, state.IsVista).Values;
     } else {
         state.Settings = ReadSettingsFile(settingsFile);
-        WriteStartupSettings(settingsFile, state.Settings);
+        if (inputs.RecordsSettings) {
+            WriteStartupSettings(settingsFile, state.Settings);
+        }
     }
 
     if (inputs.Ui != nullptr) {

@@ -43,6 +43,9 @@ struct StartupInputs {
     Interaction* Ui = nullptr;
     /// The date the radio information start values are made from; nullopt: today (local time).
     std::optional<std::chrono::year_month_day> Today;
+    /// Whether the run records the first start and the checked port in the settings file. The
+    /// command line tool only reads it, so the desktop program's choices stay as they were.
+    bool RecordsSettings = true;
 };
 
 /// Starts the program: factory test mode, language, settings file, the new radio image for

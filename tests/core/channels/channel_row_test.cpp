@@ -196,6 +196,29 @@ TEST_F(ChannelRow, AuxAndPowerTextsRepairOutOfRangeValues) {
     }
 }
 
+// Level 0 transmits at the highest power: the shipped texts must say so in both languages.
+TEST(ChannelPowerTexts, ShippedTextsNameTheLevelTheRecordHolds) {
+    const struct {
+        Language Lang;
+        const char* File;
+        const char* Levels[3];
+    } cases[] = {{Language::English, "english.ini", {"High", "Middle", "Low"}},
+                 {Language::Chinese, "chinese.ini", {"\u9ad8", "\u4e2d", "\u4f4e"}}};
+    for (const auto& language : cases) {
+        LanguageTexts texts =
+            LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / language.File, language.Lang);
+        test::RecordingInteraction ui;
+        UserContext ctx{ui, texts};
+        RadioImage image;
+        ChannelRecord channel = Channel(1);
+        for (std::int16_t level = 0; level < 3; ++level) {
+            channel.TxPower = level;
+            EXPECT_EQ(RenderChannelRow(channel, image, ctx)[6], language.Levels[level])
+                << language.File << " level " << level;
+        }
+    }
+}
+
 TEST_F(ChannelRow, DecodeAndEncodeTones) {
     ChannelRecord channel = Channel(1);
     channel.RxToneType = 2;

@@ -144,6 +144,7 @@ TEST(TestDataPathForTest, ReplacesTheLastFourCharactersByTed) {
 
 TEST(TestDataPathForTest, NeverTheDataFileNorAnotherFolder) {
     EXPECT_EQ(TestDataPathFor("x.ted"), "x.ted.ted");
+    EXPECT_EQ(TestDataPathFor("x.TED"), "x.TED.ted"); // one file on Windows and macOS
     EXPECT_EQ(TestDataPathFor("/home/op/x.ted"), "/home/op/x.ted.ted");
     EXPECT_EQ(TestDataPathFor("sub/ab"), "sub/ab.ted");
     EXPECT_EQ(TestDataPathFor("/home/op/data"), "/home/op/data.ted");

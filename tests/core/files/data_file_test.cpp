@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "files/file_set.h"
 #include "files/modified_check.h"
 #include "support/file_contents.h"
 #include "support/record_bytes.h"
@@ -140,6 +142,7 @@ TEST(ChannelFilePath, ReplacesTheLastThreeCharactersOfTheName) {
     EXPECT_EQ(ChannelFilePath("/a.dat/radio"), fs::path("/a.dat/rafre"));
     // Never the data file itself.
     EXPECT_EQ(ChannelFilePath("/a/radio.fre"), fs::path("/a/radio.fre.fre"));
+    EXPECT_EQ(ChannelFilePath("/a/RADIO.FRE"), fs::path("/a/RADIO.FRE.fre")); // Windows, macOS
     EXPECT_EQ(ChannelFilePath("/a/ab"), fs::path("/a/ab.fre"));
 }
 
@@ -415,10 +418,113 @@ TEST_F(FailedSaveTest, ChannelFileCannotBeReplaced) {
     EXPECT_FALSE(IsUnchanged(*image));
 }
 
-TEST_F(FailedSaveTest, FolderCannotBeCreated) {
+TEST_F(FailedSaveTest, ReadOnlyFilesAreNotReplaced) {
+    for (const char* name : {"radio.dat", "radio.fre"}) {
+        const fs::path file = folder.Path() / name;
+        fs::permissions(file, fs::perms::owner_write | fs::perms::group_write |
+                                  fs::perms::others_write, fs::perm_options::remove);
+        ExpectFailedSaveLeavesEverythingAlone();
+        EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.dat"), oldData);
+        EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none);
+        fs::permissions(file, fs::perms::owner_write, fs::perm_options::add);
+        user.ui.shown.clear();
+    }
+}
+
+TEST_F(FailedSaveTest, AFolderThatIsNotThereIsNotMade) {
     test::WriteFileText(folder.Path() / "plain", "x");
-    image->CurrentFilePath = (folder.Path() / "plain" / "radio.dat").string();
-    ExpectFailedSaveLeavesEverythingAlone();
+    for (const fs::path& missing : {folder.Path() / "plain", folder.Path() / "typo"}) {
+        image->CurrentFilePath = (missing / "radio.dat").string();
+        ExpectFailedSaveLeavesEverythingAlone();
+        EXPECT_FALSE(fs::is_directory(missing));
+        user.ui.shown.clear();
+    }
+}
+
+TEST_F(DataFileTest, ALinkedDataFileIsSavedWithItsChannelFileBesideTheFileItNames) {
+    auto image = FilledImage();
+    fs::create_directory(folder.Path() / "real");
+    Save(*image, "real/radio.dat", "");
+    fs::create_symlink(folder.Path() / "real" / "radio.dat", folder.Path() / "link.dat");
+
+    image->Channels[0].Name = MakeFixedText<7>("EDITED");
+    Save(*image, "link.dat", "");
+    EXPECT_TRUE(fs::is_symlink(folder.Path() / "link.dat"));
+    EXPECT_FALSE(fs::exists(folder.Path() / "link.fre"));
+    RadioImage opened;
+    ASSERT_EQ(LoadDataFile(user.ctx, opened, PathOf("real/radio.dat")), LoadResult::Loaded);
+    EXPECT_EQ(TextOf(opened.Channels[0].Name), "EDITED");
+}
+
+// Whatever step of a save fails, or is the last before the program dies, the files that open
+// afterwards are one whole set, the old or the new, byte for byte, with nothing left beside.
+TEST_F(DataFileTest, ASaveCutShortAtAnyStepLeavesOneWholeSet) {
+    struct Died {};
+    const auto setIn = [&](const char* sub) {
+        const fs::path dat = folder.Path() / sub / "radio.dat";
+        return std::vector<Bytes>{test::ReadFileBytes(dat), test::ReadFileBytes(ChannelFilePath(dat)),
+                                  test::ReadFileBytes(folder.Path() / sub / "radio.ted")};
+    };
+    auto image = FilledImage();
+    image->Factory.FactoryMode = true;
+    for (const char* sub : {"old", "new", "work"}) {
+        fs::create_directory(folder.Path() / sub);
+    }
+    Save(*image, "old/radio.dat", "");
+    image->Channels[3] = Channel(40, "044500000", "FOUR"); // a longer channel file
+    image->Factory.TestValues[7] = 77;
+    Save(*image, "new/radio.dat", "PW");
+    const std::vector<Bytes> oldSet = setIn("old");
+    const std::vector<Bytes> newSet = setIn("new");
+    const fs::path work = folder.Path() / "work";
+    std::vector<FileWrite> writes;
+    for (std::size_t i = 0; i < newSet.size(); ++i) {
+        const fs::path target = work / std::array{"radio.dat", "radio.fre", "radio.ted"}[i];
+        writes.push_back({target, std::string(newSet[i].begin(), newSet[i].end())});
+    }
+
+    for (const bool dies : {false, true}) {
+        for (int at = 0;; ++at) {
+            fs::remove_all(work);
+            fs::copy(folder.Path() / "old", work);
+            bool reached = false;
+            const SaveStepHook hook = [&](int step) {
+                if (step != at) {
+                    return true;
+                }
+                reached = true;
+                if (dies) {
+                    throw Died{};
+                }
+                return false;
+            };
+            bool saved = false;
+            try {
+                saved = SaveFileSet(writes, hook);
+            } catch (const Died&) {
+            }
+            SCOPED_TRACE(testing::Message() << (dies ? "died" : "failed") << " at step " << at);
+            if (!dies) {
+                // Once every new content is in place the save has succeeded, whatever fails
+                // while the copies and the record are removed.
+                EXPECT_TRUE(saved || reached);
+                EXPECT_EQ(setIn("work"), saved ? newSet : oldSet);
+            }
+            RadioImage opened;
+            opened.Factory.FactoryMode = true;
+            user.ui.passwords.assign(1, "PW");
+            ASSERT_EQ(LoadDataFile(user.ctx, opened, (work / "radio.dat").string()),
+                      LoadResult::Loaded);
+            const std::vector<Bytes> found = setIn("work");
+            EXPECT_TRUE(found == oldSet || found == newSet);
+            EXPECT_EQ(test::NamesIn(work),
+                      (std::vector<fs::path>{"radio.dat", "radio.fre", "radio.ted"}));
+            if (!reached) {
+                EXPECT_EQ(found, newSet);
+                break;
+            }
+        }
+    }
 }
 
 class FactoryFilesTest : public DataFileTest {

@@ -1,4 +1,4 @@
-// Whole-file reads and staged writes.
+// Whole-file reads and single-file replacement.
 
 #include "files/file_io.h"
 
@@ -25,37 +25,21 @@ TEST(ReadFileBytes, ReadsAtMostTheLimit) {
     EXPECT_FALSE(ReadFileBytes("/dev/zero", 4));   // never reads endless devices
 }
 
-TEST(StagedFile, NothingChangesBeforeTheCommit) {
+TEST(ReplaceFileContents, RefusesWhatItMustNotReplaceAndLeavesItAlone) {
     test::TempFolder folder;
-    const fs::path target = folder.Path() / "a.dat";
-    test::WriteFileText(target, "old");
-    {
-        StagedFile staged;
-        ASSERT_TRUE(staged.Stage(target, "new"));
-        EXPECT_EQ(test::ReadFileText(target), "old");
-        EXPECT_EQ(test::NamesIn(folder.Path()).size(), 2U); // the temporary file beside it
+    const fs::path readOnly = folder.Path() / "read-only.dat";
+    test::WriteFileText(readOnly, "old");
+    fs::permissions(readOnly, fs::perms::owner_read);
+    fs::create_directories(folder.Path() / "folder.dat" / "inside");
+    for (const fs::path& target :
+         {readOnly, folder.Path() / "folder.dat", folder.Path() / "missing" / "a.dat"}) {
+        EXPECT_FALSE(ReplaceFileContents(target, "new")) << target;
     }
-    // Not committed: the temporary file is gone, the old content stays.
-    EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
-    EXPECT_EQ(test::ReadFileText(target), "old");
-
-    StagedFile staged;
-    ASSERT_TRUE(staged.Stage(target, "new"));
-    ASSERT_TRUE(staged.Commit());
-    EXPECT_EQ(test::ReadFileText(target), "new");
-    EXPECT_FALSE(staged.Commit()); // nothing staged any more
-    EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
+    EXPECT_EQ(test::ReadFileText(readOnly), "old");
+    EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"folder.dat", "read-only.dat"}));
 }
 
-TEST(StagedFile, AFolderInTheTargetsPlaceIsRefusedWhenStaging) {
-    test::TempFolder folder;
-    fs::create_directories(folder.Path() / "a.dat" / "inside");
-    StagedFile staged;
-    EXPECT_FALSE(staged.Stage(folder.Path() / "a.dat", "new"));
-    EXPECT_EQ(test::NamesIn(folder.Path()), (std::vector<fs::path>{"a.dat"}));
-}
-
-TEST(StagedFile, KeepsThePermissionsOfTheReplacedFile) {
+TEST(ReplaceFileContents, KeepsThePermissionsOfTheReplacedFile) {
     test::TempFolder folder;
     const fs::path target = folder.Path() / "a.dat";
     test::WriteFileText(target, "old");

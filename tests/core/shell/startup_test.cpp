@@ -63,6 +63,21 @@ TEST_F(StartUpTest, RecordsTheFirstStartOnceAndThePortEveryTime) {
     EXPECT_EQ(Setting("comPort"), "4");
 }
 
+TEST_F(StartUpTest, AStartThatOnlyReadsTheSettingsNeverWritesThem) {
+    const auto start = [&] {
+        return StartUp({folder.Path(), RP70_LANG_DIR, std::vector<std::int16_t>{}, nullptr, {},
+                        false},
+                       image);
+    };
+    start();
+    EXPECT_FALSE(std::filesystem::exists(SettingsFilePath(folder.Path())));
+
+    const std::string chosen = "[language]\nIsFirstRun=0\ncomPort=4\ncomDevice=/dev/ttyUSB1\n";
+    test::WriteFileText(SettingsFilePath(folder.Path()), chosen);
+    EXPECT_EQ(start().Settings.ComPort, 4);
+    EXPECT_EQ(test::ReadFileText(SettingsFilePath(folder.Path())), chosen);
+}
+
 TEST_F(StartUpTest, MissingPortBecomesTheFirstListedPort) {
     ASSERT_TRUE(WriteProfileString(SettingsFilePath(folder.Path()), "language", "comPort", "9"));
     const ProgramState state = Start(std::vector<std::int16_t>{5, 2});
@@ -136,6 +151,7 @@ TEST_F(StartUpTest, NewImageComesFromTheInitTemplate) {
     UserContext ctx{ui, state.Texts};
     image.Record.DecodeTime = 6;
     image.CurrentFilePath = TemplatePath(folder.Path(), "KTRP70", 3).string();
+    std::filesystem::create_directory(TemplatePath(folder.Path(), "KTRP70", 3).parent_path());
     ui.passwords.push_back("PIN");
     ASSERT_TRUE(SaveDataFile(ctx, image));
 
