@@ -1,6 +1,11 @@
 #include "serial_link_port.h"
 
+#include <QFile>
 #include <QMetaObject>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
 
 namespace rp70 {
 
@@ -29,6 +34,7 @@ SerialLinkPort::~SerialLinkPort() {
 bool SerialLinkPort::Open() {
     Close();
     lastError_.clear();
+    openFailure_ = {};
     lostReported_ = false;
     opening_ = true;
     serial_.setPortName(portName_);
@@ -41,6 +47,7 @@ bool SerialLinkPort::Open() {
     if (!opened) {
         lastError_ =
             portName_.isEmpty() ? QStringLiteral("no serial port chosen") : serial_.errorString();
+        openFailure_ = FailureOf(serial_.error());
         if (serial_.isOpen()) {
             serial_.close();
         }
@@ -48,6 +55,29 @@ bool SerialLinkPort::Open() {
     }
     threshold_ = 1;
     return true;
+}
+
+PortFailure SerialLinkPort::FailureOf(QSerialPort::SerialPortError error) const {
+    if (portName_.isEmpty()) {
+        return {PortFault::NotChosen, {}, {}};
+    }
+    PortFailure failure{PortFault::Other, portName_.toStdString(),
+                        serial_.errorString().toStdString()};
+    if (error == QSerialPort::DeviceNotFoundError) {
+        failure.Fault = PortFault::Missing;
+    } else if (error == QSerialPort::PermissionError) {
+        // The system says the same of a port the user may not open and of one another program
+        // holds (locked, or opened exclusively); the device's permissions tell them apart.
+#ifdef Q_OS_WIN
+        failure.Fault = PortFault::Busy;
+#else
+        const QString device = portName_.startsWith('/') ? portName_ : "/dev/" + portName_;
+        failure.Fault = ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0
+                            ? PortFault::Busy
+                            : PortFault::PermissionDenied;
+#endif
+    }
+    return failure;
 }
 
 bool SerialLinkPort::IsOpen() const {

@@ -37,6 +37,7 @@ public:
 
     bool Open() override;
     bool IsOpen() const override;
+    PortFailure OpenFailure() const override { return openFailure_; }
     void Close() override;
     void SetReceiveThreshold(int count) override;
     bool Send(const Bytes& bytes, bool pauseFirst) override;
@@ -56,12 +57,14 @@ private:
     void SendPending();
     bool ClearAndWrite(const QByteArray& bytes);
     void ReportLost();
+    PortFailure FailureOf(QSerialPort::SerialPortError error) const;
 
     QSerialPort serial_;
     QTimer replyTimer_;
     QTimer pauseTimer_;
     QString portName_;
     QString lastError_;
+    PortFailure openFailure_;
     LinkEvents* events_ = nullptr;
 
     QByteArray received_; ///< bytes not yet handed over

@@ -95,8 +95,7 @@ int RunDecode(const QStringList& arguments) {
         std::error_code error;
         const auto size = std::filesystem::file_size(source, error);
         return Fail(source + ": not a radio memory (" + std::to_string(kRadioMemorySize) +
-                    " bytes expected, " + std::to_string(error ? bytes->size() : size) +
-                    " found)");
+                    " bytes expected, " + std::to_string(error ? bytes->size() : size) + " found)");
     }
 
     CliProgram program;

@@ -73,8 +73,12 @@ std::optional<std::string> ReadHiddenLine() {
 Answer TerminalInteraction::Show(const Message& message) {
     ++messages_;
     BeforeOutput();
-    std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ") << OneLine(message.Text)
-              << '\n';
+    const bool replaced = !failureReason_.empty() && message.Buttons == MessageButtons::Ok;
+    std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ")
+              << OneLine(replaced ? failureReason_ : message.Text) << '\n';
+    if (replaced) {
+        failureReason_.clear();
+    }
     const bool yesNo =
         message.Buttons == MessageButtons::YesNo || message.Buttons == MessageButtons::YesNoCancel;
     if (message.Buttons == MessageButtons::Ok) {
@@ -125,8 +129,12 @@ std::optional<std::string> TerminalInteraction::AskFilePassword(std::string_view
     return typed;
 }
 
-std::optional<std::string> TerminalInteraction::AskRadioPassword(std::string_view) {
+std::optional<std::string> TerminalInteraction::AskRadioPassword(std::string_view current) {
     if (!promptAllowed_ || isatty(STDIN_FILENO) == 0) {
+        failureReason_ = current.empty()
+                             ? "the radio wants its programming password (--radio-password PW)"
+                             : "the radio's programming password is not the one given with "
+                               "--radio-password";
         return std::nullopt;
     }
     BeforeOutput();

@@ -26,7 +26,9 @@ public:
 
     /// Asked when the radio's password differs from the one entered (--radio-password sets the
     /// first): "Radio password: " at the terminal without echo, when prompting is allowed and
-    /// one is attached, otherwise cancelled. At most four characters are taken.
+    /// one is attached, otherwise cancelled. At most four characters are taken. A cancelled
+    /// prompt fails the transfer: its failure message is then replaced by the reason, naming
+    /// --radio-password.
     std::optional<std::string> AskRadioPassword(std::string_view current) override;
 
     void SetFilePassword(std::optional<std::string> password) { password_ = std::move(password); }
@@ -49,6 +51,7 @@ private:
     std::string subject_;
     int messages_ = 0;
     std::function<void()> beforeOutput_;
+    std::string failureReason_; ///< says better why the next failure message comes
 
     void BeforeOutput() const {
         if (beforeOutput_) {

@@ -188,8 +188,8 @@ bool SaveDataFile(UserContext& ctx, RadioImage& image) {
     // The files of a data file reached through a link go beside the file it names.
     const fs::path dataPath = LinkTarget(image.CurrentFilePath);
     std::vector<FileWrite> files = {
-        {dataPath, std::string(AsBytes(
-                       EncodeDataFile(EncodePasswordBlock(image.FilePassword), record)))},
+        {dataPath,
+         std::string(AsBytes(EncodeDataFile(EncodePasswordBlock(image.FilePassword), record)))},
         {ChannelFilePath(dataPath),
          std::string(AsBytes(EncodeChannelFile(image.Channels, record.ChannelCount)))}};
     const auto testDataPath =

@@ -58,9 +58,10 @@ enum class LoadResult {
 enum class FailureMessage { Show, Silent };
 
 /// Opens a data file with its channel file (and in the factory test mode its test data file)
-/// into the snapshot and the working image, after finishing a save of them that was cut short, asking for the file's password when it has one
-/// that differs from the current file password. Any failure shows "file error." (unless
-/// silenced) and leaves the image, its snapshot, file name and file password as they were.
+/// into the snapshot and the working image, after finishing a save of them that was cut short,
+/// asking for the file's password when it has one that differs from the current file password. Any
+/// failure shows "file error." (unless silenced) and leaves the image, its snapshot, file name and
+/// file password as they were.
 LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path,
                         FailureMessage failureMessage = FailureMessage::Show);
 

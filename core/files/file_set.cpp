@@ -191,8 +191,7 @@ bool MayReplace(const fs::path& target) {
 
 bool FolderExists(const fs::path& file) {
     std::error_code error;
-    return fs::is_directory(file.parent_path().empty() ? fs::path(".") : file.parent_path(),
-                            error);
+    return fs::is_directory(file.parent_path().empty() ? fs::path(".") : file.parent_path(), error);
 }
 
 fs::path RecordPath(const fs::path& first) {
@@ -253,7 +252,8 @@ std::optional<Record> DecodeRecord(const std::vector<std::uint8_t>& raw) {
     }
     for (std::size_t i = 0; i < fields.size(); i += 3) {
         Entry entry{fields[i], fields[i + 1], fields[i + 2]};
-        if (entry.Target.filename().empty() || !BelongsTo(entry.Temporary, entry.Target, kNewEnding) ||
+        if (entry.Target.filename().empty() ||
+            !BelongsTo(entry.Temporary, entry.Target, kNewEnding) ||
             (!entry.Backup.empty() && !BelongsTo(entry.Backup, entry.Target, kOldEnding))) {
             return std::nullopt;
         }
@@ -302,8 +302,7 @@ bool Resolve(const fs::path& recordPath, const Record& record, Steps& steps) {
     }
     for (const Entry& entry : record.Entries) {
         const fs::path backup = (folder / entry.Target).parent_path() / entry.Backup;
-        if (!entry.Backup.empty() && Exists(backup) &&
-            !steps.Run([&] { return Remove(backup); })) {
+        if (!entry.Backup.empty() && Exists(backup) && !steps.Run([&] { return Remove(backup); })) {
             return false;
         }
     }
@@ -391,8 +390,8 @@ bool SaveSet(const std::vector<FileWrite>& files, Steps& steps) {
     for (std::size_t i = 0; staged && i < files.size(); ++i) {
         const fs::path& backup = record.Entries[i].Backup;
         staged = backup.empty() || steps.Run([&] {
-                     return CopySynced(targets[i], targets[i].parent_path() / backup);
-                 });
+            return CopySynced(targets[i], targets[i].parent_path() / backup);
+        });
     }
     if (staged) {
         record.Now = Stage::Forward;

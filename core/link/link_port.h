@@ -4,6 +4,7 @@
 // radio and a clock of their own.
 
 #include "link/block_passes.h"
+#include "link/port_failure.h"
 #include "link/wire_protocol.h"
 
 namespace rp70 {
@@ -36,6 +37,8 @@ public:
     /// configured or opened.
     virtual bool Open() = 0;
     virtual bool IsOpen() const = 0;
+    /// Why the last Open() failed; PortFault::None when it did not or nothing is known.
+    virtual PortFailure OpenFailure() const { return {}; }
     /// Closes the port; bytes not yet sent or handed over are dropped.
     virtual void Close() = 0;
 

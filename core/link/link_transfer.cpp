@@ -104,7 +104,7 @@ bool LinkTransfer::OpenLinkPort() {
     port_.StopReplyTimer();
     transferState_ = link_state::Idle;
     if (!port_.Open()) {
-        ShowMessage(program_.Texts.GetText(2002));
+        ShowMessage(PortFailureMessage(port_.OpenFailure(), program_.Texts), MessageIcon::Critical);
         return false;
     }
     passes_.LastPercent = 0;
@@ -113,7 +113,7 @@ bool LinkTransfer::OpenLinkPort() {
 
 bool LinkTransfer::SendWord(std::string_view word, bool pauseFirst) {
     if (!port_.IsOpen() && !port_.Open()) {
-        ShowMessage(program_.Texts.GetText(2002));
+        ShowMessage(PortFailureMessage(port_.OpenFailure(), program_.Texts), MessageIcon::Critical);
         return false;
     }
     passes_.LastPercent = 0;
@@ -121,7 +121,7 @@ bool LinkTransfer::SendWord(std::string_view word, bool pauseFirst) {
     // A lost PROGRAM (or factory word) is sent again like any other command, so a radio that
     // never answers ends the transfer after the last re-send.
     if (!SendCommand(WordCommand(word), kProgramReplyLength, pauseFirst)) {
-        ShowMessage(program_.Texts.GetText(2002));
+        ShowMessage(program_.Texts.GetText(2002), MessageIcon::Critical);
         return false;
     }
     return true;
@@ -255,8 +255,9 @@ void LinkTransfer::OnIdentifyReply(const RadioIdentity& identity) {
     port_.StopReplyTimer();
     const auto refusals = IdentityRefusals(identity_, transferKind_, image_.BandIndex);
     for (const BuiltinText refusal : refusals) {
-        ShowMessage(std::string(program_.Texts.Builtin(refusal)),
-                    refusal == BuiltinText::WrongBand ? MessageIcon::Warning : MessageIcon::None);
+        ShowMessage(std::string(program_.Texts.Builtin(refusal)), refusal == BuiltinText::WrongBand
+                                                                      ? MessageIcon::Warning
+                                                                      : MessageIcon::Critical);
     }
     if (!refusals.empty()) {
         EndTransfer(TransferOutcome::Failed);
@@ -482,7 +483,8 @@ void LinkTransfer::ReplyTimeout() {
         ++resendCount_;
         ResendLastCommand();
     } catch (const std::exception&) {
-        ShowMessage(std::string(program_.Texts.Builtin(BuiltinText::CommunicationFailure)));
+        ShowMessage(std::string(program_.Texts.Builtin(BuiltinText::CommunicationFailure)),
+                    MessageIcon::Critical);
         EndCommunication();
     }
 }
@@ -555,9 +557,10 @@ void LinkTransfer::EndTransfer(TransferOutcome outcome, bool preparationFailed) 
     case TransferOutcome::Failed:
         ShowMessage(program_.Texts.GetText(kind == TransferKind::Read    ? 2006
                                            : kind == TransferKind::Write ? 2007
-                                                                         : 2008));
+                                                                         : 2008),
+                    MessageIcon::Critical);
         if (preparationFailed) {
-            ShowMessage(program_.Texts.GetText(9905));
+            ShowMessage(program_.Texts.GetText(9905), MessageIcon::Critical);
         }
         break;
     case TransferOutcome::Succeeded:

@@ -9,7 +9,7 @@ namespace {
 using Pair = std::pair<std::string_view, std::string_view>;
 
 // Indexed by BuiltinText.
-constexpr std::array<Pair, 23> kPairs = {{
+constexpr std::array<Pair, 29> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -34,9 +34,19 @@ constexpr std::array<Pair, 23> kPairs = {{
     {"Communication failure", "通信失败"},
     {"Test value %1 does not fit its place in the radio; nothing has been written.",
      "测试值%1超出对讲机的存储范围，未写入任何数据。"},
+    {"No serial port is chosen (Settings > COM Port).", "未选择串口（设置 > 串口）。"},
+    {"Port %1 is not there: check that the cable is plugged in.",
+     "串口%1不存在：请检查写频线是否已插好。"},
+    {"Port %1 may not be opened by this user (%2).", "当前用户无权打开串口%1（%2）。"},
+    {"Add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in "
+     "again.",
+     "请将当前用户加入 dialout 组（sudo usermod -aG dialout $USER），然后注销并重新登录。"},
+    {"Port %1 is in use by another program (%2); close that program and try again.",
+     "串口%1正被其他程序占用（%2），请关闭该程序后重试。"},
+    {"Port %1: %2", "串口%1：%2"},
 }};
 
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::TestValueDoesNotFit) + 1);
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::PortOtherFault) + 1);
 
 } // namespace
 

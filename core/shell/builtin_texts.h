@@ -32,6 +32,14 @@ enum class BuiltinText {
     CloseButton,
     CommunicationFailure,
     TestValueDoesNotFit, ///< "%1" stands for the value's index
+    // Why a serial port could not be opened: "%1" stands for the port, "%2" for the system's
+    // own words.
+    PortNotChosen,
+    PortMissing,
+    PortPermissionDenied,
+    PortGroupHint, ///< Linux: the group that may open serial ports
+    PortBusy,
+    PortOtherFault,
 };
 
 std::string_view BuiltinTextFor(BuiltinText text, Language language);

@@ -42,6 +42,23 @@ cp "$work/a.fre" "$work/locked.fre"
 expect 1 "$rp70" new -o "$work/locked.dat"
 cmp -s "$work/a.fre" "$work/locked.fre" || fail "a failed save replaced the channel file"
 
+# A read-only data file and a folder that is not there refuse the save and stay as they were.
+cp "$work/a.dat" "$work/ro.dat"
+cp "$work/a.fre" "$work/ro.fre"
+chmod 444 "$work/ro.dat"
+expect 1 "$rp70" new --band 48 -o "$work/ro.dat"
+cmp -s "$work/a.dat" "$work/ro.dat" || fail "a read-only data file was replaced"
+expect 1 "$rp70" new -o "$work/typo/x.dat"
+[ ! -e "$work/typo" ] || fail "a folder that was not there was made"
+
+# The command line reads the desktop program's settings and never rewrites them.
+mkdir -p "$RP70_HOME/language"
+printf '[language]\nIsFirstRun=0\ncomPort=7\ncomDevice=/dev/ttyUSB3\n' >"$RP70_HOME/language/mysetup.ini"
+cp "$RP70_HOME/language/mysetup.ini" "$work/settings.before"
+expect 0 "$rp70" show "$work/a.dat"
+expect 0 "$rp70" status
+cmp -s "$work/settings.before" "$RP70_HOME/language/mysetup.ini" || fail "rp70 rewrote the settings"
+
 # The radio memory a Write would send: one line per 16-byte block, W on the blocks it sends.
 expect 0 "$rp70" memory "$work/a.dat"
 [ "$(grep -c '^[0-9A-F]\{4\}:\( [0-9A-F][0-9A-F]\)\{16\}' "$work/out")" -eq 1024 ] || fail "memory prints 1024 blocks"
@@ -66,6 +83,9 @@ grep -q '^79  *245\.98750 ' "$work/out" || fail "band 16 reads channels 1-80 on 
 expect 1 "$rp70" decode "$work/short.dat" -o "$work/e.dat"
 grep -q 'not a radio memory' "$work/err" || fail "short memory file: $(cat "$work/err")"
 [ ! -e "$work/e.dat" ] || fail "nothing written from a short memory file"
+head -c 32768 /dev/zero >"$work/double.bin"
+expect 1 "$rp70" decode "$work/double.bin" -o "$work/e.dat"
+grep -q '16384 bytes expected, 32768 found' "$work/err" || fail "wrong size named: $(cat "$work/err")"
 expect 2 "$rp70" decode "$work/a.bin"
 
 # A test data file is never written over the data file (factory test mode).

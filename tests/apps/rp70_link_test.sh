@@ -84,6 +84,9 @@ start_sim 5 --fast --password 1234
 locked=$dev
 expect 1 "$rp70" read --port "$locked" --radio-password 9999 -o "$work/locked.dat"
 [ "$(wc -l <"$work/err")" -eq 1 ] || fail "one line for a wrong radio password: $(cat "$work/err")"
+grep -q 'not the one given with --radio-password' "$work/err" || fail "wrong radio password named"
+expect 1 "$rp70" info --port "$locked"
+grep -q 'wants its programming password (--radio-password' "$work/err" || fail "radio password asked for: $(cat "$work/err")"
 [ ! -e "$work/locked.dat" ] || fail "nothing saved after a wrong radio password"
 expect 1 "$rp70" info --port "$locked"
 expect 0 "$rp70" read --port "$locked" --radio-password 1234 -o "$work/locked.dat"

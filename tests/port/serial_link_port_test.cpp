@@ -188,14 +188,22 @@ private slots:
         QCOMPARE(events_.lost, 1);
     }
 
-    void openingAMissingPortFails() {
+    void aPortThatCannotBeOpenedSaysWhy() {
+        // Held by another program: this test's port has it open.
+        SerialLinkPort second(port_->PortName());
+        QVERIFY(!second.Open());
+        QCOMPARE(second.OpenFailure().Fault, PortFault::Busy);
+        QCOMPARE(QString::fromStdString(second.OpenFailure().Port), port_->PortName());
+
         port_->SetPortName(QStringLiteral("/dev/rp70-no-such-port"));
         QVERIFY(!port_->Open());
         QVERIFY(!port_->IsOpen());
+        QCOMPARE(port_->OpenFailure().Fault, PortFault::Missing);
+        QCOMPARE(port_->OpenFailure().Port, std::string("/dev/rp70-no-such-port"));
         QVERIFY(!port_->LastError().isEmpty());
         port_->SetPortName({});
         QVERIFY(!port_->Open());
-        QVERIFY(!port_->LastError().isEmpty());
+        QCOMPARE(port_->OpenFailure().Fault, PortFault::NotChosen);
         QCOMPARE(events_.lost, 0);
     }
     void sendOnAClosedPortFails() {

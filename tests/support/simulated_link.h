@@ -28,6 +28,7 @@ public:
     // LinkPort
     bool Open() override;
     bool IsOpen() const override { return open_; }
+    PortFailure OpenFailure() const override { return failOpen ? openFailure : PortFailure{}; }
     void Close() override;
     void SetReceiveThreshold(int count) override { threshold_ = count; }
     bool Send(const Bytes& bytes, bool pauseFirst) override;
@@ -42,6 +43,7 @@ public:
     void TransferFinished(TransferKind, TransferOutcome outcome) override { finished = outcome; }
 
     bool failOpen = false;        ///< the port cannot be opened
+    PortFailure openFailure;      ///< why, when it cannot
     int cancelAfterCommands = -1; ///< the person cancels once the radio has seen this many
     int elapsedMs = 0;            ///< time spent waiting for replies that did not come
     int pausedSends = 0;          ///< commands sent after the 2 ms pause

@@ -205,8 +205,8 @@ TEST(ChannelPowerTexts, ShippedTextsNameTheLevelTheRecordHolds) {
     } cases[] = {{Language::English, "english.ini", {"High", "Middle", "Low"}},
                  {Language::Chinese, "chinese.ini", {"\u9ad8", "\u4e2d", "\u4f4e"}}};
     for (const auto& language : cases) {
-        LanguageTexts texts =
-            LanguageTexts::Load(std::filesystem::path(RP70_LANG_DIR) / language.File, language.Lang);
+        LanguageTexts texts = LanguageTexts::Load(
+            std::filesystem::path(RP70_LANG_DIR) / language.File, language.Lang);
         test::RecordingInteraction ui;
         UserContext ctx{ui, texts};
         RadioImage image;

@@ -421,8 +421,9 @@ TEST_F(FailedSaveTest, ChannelFileCannotBeReplaced) {
 TEST_F(FailedSaveTest, ReadOnlyFilesAreNotReplaced) {
     for (const char* name : {"radio.dat", "radio.fre"}) {
         const fs::path file = folder.Path() / name;
-        fs::permissions(file, fs::perms::owner_write | fs::perms::group_write |
-                                  fs::perms::others_write, fs::perm_options::remove);
+        fs::permissions(file,
+                        fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                        fs::perm_options::remove);
         ExpectFailedSaveLeavesEverythingAlone();
         EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.dat"), oldData);
         EXPECT_EQ(fs::status(file).permissions() & fs::perms::owner_write, fs::perms::none);
@@ -462,7 +463,8 @@ TEST_F(DataFileTest, ASaveCutShortAtAnyStepLeavesOneWholeSet) {
     struct Died {};
     const auto setIn = [&](const char* sub) {
         const fs::path dat = folder.Path() / sub / "radio.dat";
-        return std::vector<Bytes>{test::ReadFileBytes(dat), test::ReadFileBytes(ChannelFilePath(dat)),
+        return std::vector<Bytes>{test::ReadFileBytes(dat),
+                                  test::ReadFileBytes(ChannelFilePath(dat)),
                                   test::ReadFileBytes(folder.Path() / sub / "radio.ted")};
     };
     auto image = FilledImage();

@@ -192,10 +192,12 @@ TEST_F(LinkTransferTest, ConfirmationCancelledClosesThePortAndSendsNothing) {
     EXPECT_FALSE(engine->IsRunning());
 }
 
-TEST_F(LinkTransferTest, PortThatCannotBeOpenedIsReported) {
+TEST_F(LinkTransferTest, PortThatCannotBeOpenedIsReportedWithItsReason) {
     link->failOpen = true;
+    link->openFailure = {PortFault::Busy, "ttyUSB0", "Device or resource busy"};
     EXPECT_FALSE(engine->Start(TransferKind::Read));
-    EXPECT_EQ(ui.Texts(), Commands{state.Texts.GetText(2002)});
+    EXPECT_EQ(ui.Texts(), Commands{PortFailureMessage(link->openFailure, state.Texts)});
+    EXPECT_EQ(ui.shown.front().Icon, MessageIcon::Critical);
 }
 
 // --- Identity checks ---------------------------------------------------------------------

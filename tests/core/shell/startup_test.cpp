@@ -65,9 +65,8 @@ TEST_F(StartUpTest, RecordsTheFirstStartOnceAndThePortEveryTime) {
 
 TEST_F(StartUpTest, AStartThatOnlyReadsTheSettingsNeverWritesThem) {
     const auto start = [&] {
-        return StartUp({folder.Path(), RP70_LANG_DIR, std::vector<std::int16_t>{}, nullptr, {},
-                        false},
-                       image);
+        return StartUp(
+            {folder.Path(), RP70_LANG_DIR, std::vector<std::int16_t>{}, nullptr, {}, false}, image);
     };
     start();
     EXPECT_FALSE(std::filesystem::exists(SettingsFilePath(folder.Path())));

@@ -1,0 +1,52 @@
+#include "link/port_failure.h"
+
+#include <optional>
+
+namespace rp70 {
+namespace {
+
+void ReplaceMarker(std::string& text, std::string_view marker, const std::string& value) {
+    if (const auto at = text.find(marker); at != std::string::npos) {
+        text.replace(at, marker.size(), value);
+    }
+}
+
+std::optional<BuiltinText> ReasonText(PortFault fault) {
+    switch (fault) {
+    case PortFault::None:
+        return std::nullopt;
+    case PortFault::NotChosen:
+        return BuiltinText::PortNotChosen;
+    case PortFault::Missing:
+        return BuiltinText::PortMissing;
+    case PortFault::PermissionDenied:
+        return BuiltinText::PortPermissionDenied;
+    case PortFault::Busy:
+        return BuiltinText::PortBusy;
+    case PortFault::Other:
+        return BuiltinText::PortOtherFault;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string PortFailureMessage(const PortFailure& failure, const LanguageTexts& texts) {
+    std::string message = texts.GetText(2002);
+    const std::optional<BuiltinText> reason = ReasonText(failure.Fault);
+    if (!reason) {
+        return message;
+    }
+    std::string detail(texts.Builtin(*reason));
+    ReplaceMarker(detail, "%1", failure.Port);
+    ReplaceMarker(detail, "%2", failure.SystemText);
+#ifdef __linux__
+    if (failure.Fault == PortFault::PermissionDenied) {
+        detail += ' ';
+        detail += texts.Builtin(BuiltinText::PortGroupHint);
+    }
+#endif
+    return message + "\n" + detail;
+}
+
+} // namespace rp70
