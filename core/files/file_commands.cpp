@@ -53,7 +53,12 @@ bool CmdOpen(FileSession& session) {
             CmdSave(session);
         }
     }
-    const auto path = session.Ctx.Ui.ChooseOpenFile({DataFileFilter(session.Ctx.Texts), ""});
+    // The dialog starts in the current file's folder; for an untitled image, where it last was.
+    const std::string folder =
+        session.Image.IsUntitled
+            ? std::string()
+            : std::filesystem::path(session.Image.CurrentFilePath).parent_path().string();
+    const auto path = session.Ctx.Ui.ChooseOpenFile({DataFileFilter(session.Ctx.Texts), folder});
     if (!path) {
         return false;
     }

@@ -1,21 +1,11 @@
 #include "channels/channel_table_model.h"
 
 #include <QBrush>
-#include <QColor>
-#include <QGuiApplication>
-#include <QPalette>
 #include <cstddef>
 
 #include "shell/qt_text.h"
 
 namespace rp70::gui {
-namespace {
-
-const QColor kHeaderText(0, 0, 155);
-const QColor kLabelText(0, 0, 255);
-const QColor kEvenRowBackground(250, 250, 240);
-
-} // namespace
 
 ChannelTableModel::ChannelTableModel(QObject* parent)
     : QAbstractTableModel(parent), rows_(kChannelRows) {
@@ -45,13 +35,15 @@ QVariant ChannelTableModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::ForegroundRole:
-        return column == 0 ? QVariant(QBrush(kLabelText)) : QVariant();
+        if (column == 0) {
+            return QBrush(colours_.LabelText);
+        }
+        return row % 2 == 0 ? QVariant(QBrush(colours_.EvenRowText)) : QVariant();
     case Qt::BackgroundRole:
         if (column == 0) {
-            // The label column looks like the header.
-            return QBrush(QGuiApplication::palette().color(QPalette::Button));
+            return QBrush(colours_.LabelBackground);
         }
-        return row % 2 == 0 ? QVariant(QBrush(kEvenRowBackground)) : QVariant();
+        return row % 2 == 0 ? QVariant(QBrush(colours_.EvenRowBackground)) : QVariant();
     default:
         return {};
     }
@@ -67,7 +59,7 @@ QVariant ChannelTableModel::headerData(int section, Qt::Orientation orientation,
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(Qt::Alignment(Qt::AlignCenter));
     case Qt::ForegroundRole:
-        return QBrush(kHeaderText);
+        return QBrush(colours_.HeaderText);
     default:
         return {};
     }
@@ -111,6 +103,13 @@ QString ChannelTableModel::Text(int row, int column) const {
     }
     const auto r = static_cast<std::size_t>(row - 1);
     return column == 0 ? labels_[r] : rows_[r][static_cast<std::size_t>(column - 1)];
+}
+
+void ChannelTableModel::SetColours(const ChannelTableColours& colours) {
+    colours_ = colours;
+    emit dataChanged(index(0, 0), index(kChannelRows - 1, kColumns - 1),
+                     {Qt::ForegroundRole, Qt::BackgroundRole});
+    emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
 }
 
 ChannelTableModel::RowTexts ChannelTableModel::ToRowTexts(const ChannelRowTexts& texts) {

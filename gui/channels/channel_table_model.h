@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "channels/channel_row.h"
+#include "channels/channel_table_colours.h"
 
 namespace rp70::gui {
 
@@ -25,7 +26,7 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     /// 11 columns at the top level; none below an item.
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
-    /// Text, centring, and the colours of the label column and of the even grid rows.
+    /// Text, centring, and the colours of the label column and of the even rows.
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     /// The column headers (two lines for the tone columns) in the header colour.
     QVariant headerData(int section, Qt::Orientation orientation,
@@ -41,12 +42,15 @@ public:
     void SetRow(int row, const ChannelRowTexts& texts);
     /// The shown text of row `row` (1 … 204) and column `column` (0 … 10); empty outside.
     QString Text(int row, int column) const;
+    /// Replaces the colours of the label column, the even rows and the headers.
+    void SetColours(const ChannelTableColours& colours);
 
 private:
     using RowTexts = std::array<QString, kColumns - 1>;
 
     static RowTexts ToRowTexts(const ChannelRowTexts& texts);
 
+    ChannelTableColours colours_;
     std::array<QString, kColumns> headers_;
     std::vector<QString> labels_; // column 0 of rows 1 … 204
     std::vector<RowTexts> rows_;  // data columns 1 … 10 of rows 1 … 204

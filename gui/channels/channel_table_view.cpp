@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "channels/channel_row.h"
+#include "channels/channel_table_colours.h"
 #include "channels/channel_table_model.h"
 #include "model/radio_image.h"
 #include "shell/language_texts.h"
@@ -46,6 +47,7 @@ ChannelTableView::ChannelTableView(QWidget* parent)
     : QTableView(parent), model_(new ChannelTableModel(this)) {
     setObjectName(QStringLiteral("channelTable"));
     setModel(model_);
+    model_->SetColours(ChannelTableColoursFor(palette()));
 
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -133,6 +135,13 @@ void ChannelTableView::keyPressEvent(QKeyEvent* event) {
         }
     }
     QTableView::keyPressEvent(event);
+}
+
+void ChannelTableView::changeEvent(QEvent* event) {
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) {
+        model_->SetColours(ChannelTableColoursFor(palette()));
+    }
 }
 
 void ChannelTableView::FitTextColumns() {

@@ -44,6 +44,8 @@ signals:
 protected:
     /// Enter and Return on a data cell ask for the channel edit dialog.
     void keyPressEvent(QKeyEvent* event) override;
+    /// A new palette (a change of the desktop's theme) recolours the table.
+    void changeEvent(QEvent* event) override;
 
 private:
     /// Column widths that depend on the font and the header texts.

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/fixed_text.h"
+#include "shell/caption_width.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"
@@ -42,6 +43,7 @@ FilePasswordDialog::FilePasswordDialog(std::string_view current, const LanguageT
     ApplyLanguage(this, texts);
     setWindowTitle(ToQt(texts.Builtin(BuiltinText::PasswordDialogTitle)));
     SetButtonTexts(buttons, texts);
+    KeepCaptionWhole(*this, *layout);
     edit_->setFocus();
 }
 

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "shell/caption_width.h"
 #include "shell/language_apply.h"
 #include "shell/program_folder.h"
 #include "shell/qt_text.h"
@@ -66,6 +67,7 @@ ComPortDialog::ComPortDialog(ProgramState& state, PortLister lister, QWidget* pa
 
     ApplyLanguage(this, state_.Texts);
     SetButtonTexts(buttons, state_.Texts);
+    KeepCaptionWhole(*this, *layout);
 
     if (state_.IsVista) {
         FillPorts(FixedPortList());

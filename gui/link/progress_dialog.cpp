@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "shell/caption_width.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 
@@ -52,6 +53,7 @@ ProgressDialog::ProgressDialog(TransferKind kind, const LanguageTexts& texts, QW
 
     ApplyLanguage(this, texts);
     SetButtonTexts(buttons, texts);
+    KeepCaptionWhole(*this, *layout);
 }
 
 void ProgressDialog::SetProgressValue(int percent) {

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "model/fixed_text.h"
+#include "shell/caption_width.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"
@@ -59,6 +60,7 @@ RadioPasswordDialog::RadioPasswordDialog(std::string_view current, const Languag
 
     ApplyLanguage(this, texts);
     SetButtonTexts(buttons, texts);
+    KeepCaptionWhole(*this, *layout);
     edit_->setFocus();
 }
 

@@ -10,6 +10,7 @@
 
 #include "files/data_file.h"
 #include "model/bands.h"
+#include "shell/caption_width.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 
@@ -52,6 +53,7 @@ ModelDialog::ModelDialog(RadioImage& image, UserContext& ctx, std::filesystem::p
 
     ApplyLanguage(this, ctx_.Texts);
     SetButtonTexts(buttons, ctx_.Texts);
+    KeepCaptionWhole(*this, *layout);
 
     modelCombo_->addItem(ToQt(kModelDisplayText));
     const int model =

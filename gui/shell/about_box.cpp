@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "shell/caption_width.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 #include "shell/window_placement.h"
@@ -69,6 +70,7 @@ AboutBox::AboutBox(const LanguageTexts& texts, QWidget* parent) : QDialog(parent
 
     ApplyLanguage(this, texts);
     SetButtonTexts(buttons, texts);
+    KeepCaptionWhole(*this, *layout);
 }
 
 } // namespace rp70::gui

@@ -1,7 +1,9 @@
 #include "shell/dialog_interaction.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -113,17 +115,30 @@ Answer DialogInteraction::Show(const Message& message) {
     }
 }
 
-std::optional<std::string> DialogInteraction::ChooseOpenFile(const FileChoice& choice) {
-    const QString path = QFileDialog::getOpenFileName(
-        Parent(), QString(), ToQt(choice.ProposedPath), ToQt(choice.Filter));
+QString DialogInteraction::StartPath(const std::string& proposed) const {
+    const QString path = ToQt(proposed);
+    if (QDir::isAbsolutePath(path)) {
+        return path;
+    }
+    const QDir folder(lastFolder_.isEmpty() ? QDir::homePath() : lastFolder_);
+    return path.isEmpty() ? folder.path() : folder.filePath(path);
+}
+
+std::optional<std::string> DialogInteraction::Chosen(const QString& path) {
     if (path.isEmpty()) {
         return std::nullopt;
     }
+    lastFolder_ = QFileInfo(path).absolutePath();
     return ToCore(path);
 }
 
+std::optional<std::string> DialogInteraction::ChooseOpenFile(const FileChoice& choice) {
+    return Chosen(QFileDialog::getOpenFileName(Parent(), QString(), StartPath(choice.ProposedPath),
+                                               ToQt(choice.Filter)));
+}
+
 std::optional<std::string> DialogInteraction::ChooseSaveFile(const FileChoice& choice) {
-    QFileDialog dialog(Parent(), QString(), ToQt(choice.ProposedPath), ToQt(choice.Filter));
+    QFileDialog dialog(Parent(), QString(), StartPath(choice.ProposedPath), ToQt(choice.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension gets the filter's, so that the file is found again;
     // the dialog asks before replacing a file under the name it really saves to.
@@ -131,7 +146,7 @@ std::optional<std::string> DialogInteraction::ChooseSaveFile(const FileChoice& c
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return ToCore(dialog.selectedFiles().constFirst());
+    return Chosen(dialog.selectedFiles().constFirst());
 }
 
 std::optional<std::string> DialogInteraction::AskFilePassword(std::string_view current) {

@@ -21,10 +21,11 @@ public:
     /// A QMessageBox with the text, the title (the program's title "rp70cps" when empty), the
     /// icon and the buttons asked for; Escape answers Cancel, or No where there is no Cancel.
     Answer Show(const Message& message) override;
-    /// QFileDialog for opening; the filter "Data File (*.dat)" as given.
+    /// QFileDialog for opening, starting at the proposed path (see StartPath); the filter
+    /// "Data File (*.dat)" as given.
     std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
-    /// QFileDialog for saving, starting at the proposed path; a name without extension gets the
-    /// filter's, and choosing an existing file asks before it is replaced.
+    /// QFileDialog for saving, starting at the proposed path (see StartPath); a name without
+    /// extension gets the filter's, and choosing an existing file asks before it is replaced.
     std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
     /// The file password dialog.
     std::optional<std::string> AskFilePassword(std::string_view current) override;
@@ -34,9 +35,17 @@ public:
 private:
     /// The window a dialog is modal over: the modal window on top, else the program's window.
     QWidget* Parent() const;
+    /// Where a file dialog starts: an absolute proposed path as it is; a bare name, or nothing,
+    /// in the folder of the file last chosen (at first the home folder), never in the working
+    /// directory the program happened to be started from.
+    QString StartPath(const std::string& proposed) const;
+    /// The chosen file as the core takes it, nullopt when none was chosen (`path` empty); its
+    /// folder is where the next dialog starts.
+    std::optional<std::string> Chosen(const QString& path);
 
     const LanguageTexts& texts_;
     QPointer<QWidget> window_;
+    QString lastFolder_;
 };
 
 } // namespace rp70::gui

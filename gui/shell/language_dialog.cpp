@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include "shell/caption_width.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 
@@ -47,6 +48,7 @@ LanguageDialog::LanguageDialog(Language current, const LanguageTexts& texts, QWi
 
     ApplyLanguage(this, texts);
     SetButtonTexts(buttons, texts);
+    KeepCaptionWhole(*this, *layout);
     list_->setFocus();
 }
 

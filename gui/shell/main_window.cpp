@@ -16,6 +16,7 @@
 #include "model/bands.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
+#include "shell/screen_fit.h"
 
 namespace rp70::gui {
 
@@ -51,36 +52,6 @@ constexpr TreeNode kTreeNodes[] = {
     {"N9", 5028, false}, {"N14", 8000, false},
 };
 
-/// The screen that shows most of `rect`, or the primary screen when none shows any of it.
-QScreen* ScreenShowing(const QRect& rect) {
-    QScreen* best = nullptr;
-    qint64 bestArea = 0;
-    for (QScreen* screen : QGuiApplication::screens()) {
-        const QRect shared = screen->availableGeometry().intersected(rect);
-        const qint64 area = qint64(shared.width()) * shared.height();
-        if (area > bestArea) {
-            best = screen;
-            bestArea = area;
-        }
-    }
-    return best != nullptr ? best : QGuiApplication::primaryScreen();
-}
-
-/// `rect` moved and, where it is larger, shrunk into the available area of the screen that shows
-/// most of it: a placement stored on a screen that is gone must not hide the window.
-QRect FitOntoScreen(QRect rect, int minimumWidth) {
-    QScreen* screen = ScreenShowing(rect);
-    if (screen == nullptr) {
-        return rect;
-    }
-    const QRect area = screen->availableGeometry();
-    rect.setWidth(std::clamp(rect.width(), std::min(minimumWidth, area.width()), area.width()));
-    rect.setHeight(std::clamp(rect.height(), 1, area.height()));
-    rect.moveLeft(std::clamp(rect.left(), area.left(), area.right() + 1 - rect.width()));
-    rect.moveTop(std::clamp(rect.top(), area.top(), area.bottom() + 1 - rect.height()));
-    return rect;
-}
-
 /// A caption as a title: a "[*]" in a file name is no modification mark.
 QString AsWindowTitle(QString caption) {
     return caption.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
@@ -113,7 +84,7 @@ void MainWindow::BuildCentralArea() {
     tree_->setObjectName(QStringLiteral("tvTreeView"));
     tree_->setHeaderHidden(true);
     tree_->setColumnCount(1);
-    tree_->setMinimumWidth(kSplitterMargin);
+    tree_->setMinimumWidth(kMinimumTreeWidth);
     connect(tree_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item, int) { TreeItemClicked(item); });
 
@@ -182,8 +153,9 @@ void MainWindow::FormReLoad(Language language) {
 }
 
 void MainWindow::SizeControls(int x) {
+    // In a window narrower than the tree's minimum the splitter stays reachable at the right.
     const int right = std::max(kSplitterMargin, width() - kSplitterMargin);
-    treeWidth_ = std::clamp(x, kSplitterMargin, right);
+    treeWidth_ = std::min(std::max(x, kMinimumTreeWidth), right);
     splitter_->setSizes({treeWidth_, std::max(0, width() - treeWidth_ - splitter_->handleWidth())});
 }
 
@@ -194,6 +166,16 @@ int MainWindow::SplitterPosition() const {
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     SizeControls(treeWidth_);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    FitFrameOntoScreen();
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    FitFrameOntoScreen();
 }
 
 void MainWindow::TreeItemClicked(QTreeWidgetItem* item) {
@@ -207,12 +189,32 @@ void MainWindow::ApplyStoredPlacement() {
         ReadWindowPlacement(WindowPlacementFilePath(state_.Folder));
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QSize screen = primary != nullptr ? primary->availableGeometry().size() : QSize(800, 600);
-    const QRect wanted(stored.MainLeft.value_or(0), stored.MainTop.value_or(0),
-                       stored.MainWidth.value_or(screen.width()),
-                       stored.MainHeight.value_or(screen.height()));
-    const QRect fitted = FitOntoScreen(wanted, kMinimumWidth);
-    resize(fitted.size());
+    // The window has no frame before it shows; once it has one, the whole window is fitted.
+    PlaceOnScreen(QRect(stored.MainLeft.value_or(0), stored.MainTop.value_or(0),
+                        stored.MainWidth.value_or(screen.width()),
+                        stored.MainHeight.value_or(screen.height())));
+    frameFitPending_ = true;
+}
+
+QMargins MainWindow::FrameMargins() const {
+    const QRect whole = frameGeometry();
+    const QRect client = geometry();
+    return {client.left() - whole.left(), client.top() - whole.top(),
+            whole.right() - client.right(), whole.bottom() - client.bottom()};
+}
+
+void MainWindow::PlaceOnScreen(const QRect& whole) {
+    const QMargins frame = FrameMargins();
+    const QRect fitted = FitOntoScreen(whole, kMinimumWidth + frame.left() + frame.right());
+    resize(fitted.size().shrunkBy(frame));
     move(fitted.topLeft());
+}
+
+void MainWindow::FitFrameOntoScreen() {
+    if (frameFitPending_ && !FrameMargins().isNull()) {
+        frameFitPending_ = false;
+        PlaceOnScreen(frameGeometry());
+    }
 }
 
 std::optional<WindowPlacement> MainWindow::CurrentPlacement() const {

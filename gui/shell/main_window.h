@@ -44,8 +44,9 @@ public:
     void ShowListByData();
     /// Switches the program to `language` and shows the window's texts, tree and table in it.
     void FormReLoad(Language language);
-    /// Puts the splitter `x` pixels from the window's left edge, at least 2 pixels from either
-    /// edge: the tree takes that width, the channel table the rest.
+    /// Puts the splitter `x` pixels from the window's left edge: the tree takes that width (at
+    /// least its minimum width, and the splitter at least 2 pixels from the right edge), the
+    /// channel table the rest.
     void SizeControls(int x);
     /// The splitter's position: the width of the tree in pixels.
     int SplitterPosition() const;
@@ -59,13 +60,19 @@ public:
     /// Whether a Read or Write is under way (the window then refuses to close).
     bool TransferRunning() const { return transferRunning_; }
 
-    /// The smallest width of the window and the distance the splitter keeps from its edges.
+    /// The smallest width of the window (3000 twips), of the tree (the same) and the distance
+    /// the splitter keeps from the window's edges (30 twips).
     static constexpr int kMinimumWidth = 200;
+    static constexpr int kMinimumTreeWidth = 200;
     static constexpr int kSplitterMargin = 2;
 
 protected:
     /// Keeps the splitter within the new width.
     void resizeEvent(QResizeEvent* event) override;
+    /// The window system frames the window once it shows (on X11 when the window manager has
+    /// taken it, which moves the client area): then the whole window is fitted onto the screen.
+    void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     /// Offers to save a modified image, closes the other windows and stores the settings; a
     /// transfer under way, Cancel or a failed save keep the window open.
     void closeEvent(QCloseEvent* event) override;
@@ -99,7 +106,16 @@ private:
     void BuildCentralArea();
     /// The caption: model, band and the current file.
     void ShowCaption();
+    /// Places the window where it was when it last closed (the position of its frame and the size
+    /// of its client area), or over the available area of the screen at the first start.
     void ApplyStoredPlacement();
+    /// The frame and title bar around the client area; none until the window system framed it.
+    QMargins FrameMargins() const;
+    /// Moves and sizes the window so that its whole rectangle, frame included, is `whole` as far
+    /// as the screen it is on holds it.
+    void PlaceOnScreen(const QRect& whole);
+    /// Once the frame is known, fits the whole window onto the screen it is on.
+    void FitFrameOntoScreen();
     std::optional<WindowPlacement> CurrentPlacement() const;
     void TreeItemClicked(QTreeWidgetItem* item);
 
@@ -122,8 +138,9 @@ private:
     QAction* testDataAction_ = nullptr;
     QAction* autoTestAction_ = nullptr;
 
-    int treeWidth_ = 200;
+    int treeWidth_ = kMinimumTreeWidth;
     bool transferRunning_ = false;
+    bool frameFitPending_ = false; ///< placed, but the frame was not known yet
 };
 
 } // namespace rp70::gui

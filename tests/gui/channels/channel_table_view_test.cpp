@@ -3,8 +3,11 @@
 
 #include <QBrush>
 #include <QHeaderView>
+#include <QPalette>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "channels/channel_list.h"
@@ -23,6 +26,19 @@ constexpr int kColumns = 11;
 
 ChannelRecord& Channel(RadioImage& image, int number) {
     return image.Channels[static_cast<std::size_t>(*FindChannel(image, number))];
+}
+
+// The WCAG contrast ratio of two colours (1 … 21).
+double ContrastRatio(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& colour) {
+        const auto linear = [](double c) {
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+               0.0722 * linear(colour.blueF());
+    };
+    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
 } // namespace
@@ -165,6 +181,42 @@ private slots:
                  QColor(0, 0, 155));
         QCOMPARE(model->index(7, 3).data(Qt::TextAlignmentRole).value<Qt::Alignment>(),
                  Qt::Alignment(Qt::AlignCenter));
+    }
+
+    void everyColouredCellIsReadable_data() {
+        QTest::addColumn<QColor>("window"); // a palette built on it, with white or black text
+        QTest::newRow("light desktop") << QColor(239, 239, 239);
+        QTest::newRow("dark desktop") << QColor(53, 53, 53);
+    }
+
+    void everyColouredCellIsReadable() {
+        QFETCH(QColor, window);
+        gui::ChannelTableView view;
+        view.ShowAll(RichImage(), fixture_.ctx);
+        const QPalette palette(window);
+        view.setPalette(palette); // as a change of the desktop's theme reaches the table
+
+        const QAbstractItemModel* model = view.model();
+        const auto colour = [](const QVariant& brush, const QColor& otherwise) {
+            return brush.isValid() ? brush.value<QBrush>().color() : otherwise;
+        };
+        for (int row = 0; row < kRows; ++row) {
+            for (int column = 0; column < kColumns; ++column) {
+                const QModelIndex cell = model->index(row, column);
+                const QColor text =
+                    colour(cell.data(Qt::ForegroundRole), palette.color(QPalette::Text));
+                const QColor back =
+                    colour(cell.data(Qt::BackgroundRole), palette.color(QPalette::Base));
+                QVERIFY2(ContrastRatio(text, back) >= 4.5,
+                         qPrintable(QStringLiteral("row %1 column %2").arg(row + 1).arg(column)));
+            }
+        }
+        const QColor header =
+            model->headerData(1, Qt::Horizontal, Qt::ForegroundRole).value<QBrush>().color();
+        QVERIFY(ContrastRatio(header, palette.color(QPalette::Button)) >= 4.5);
+        // The even rows stay tinted apart from the odd ones.
+        QVERIFY(colour(model->index(1, 1).data(Qt::BackgroundRole), {}) !=
+                palette.color(QPalette::Base));
     }
 
     void currentChannel() {

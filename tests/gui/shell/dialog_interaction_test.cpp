@@ -1,6 +1,7 @@
 // The real dialogs behind the core's questions, answered as a person would.
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -169,6 +170,37 @@ private slots:
         QCOMPARE(ui.ChooseSaveFile(choice), std::nullopt);
         driver.Then(ChooseFile({}));
         QCOMPARE(ui.ChooseOpenFile(choice), std::nullopt);
+        QVERIFY(driver.Unexpected().isEmpty());
+    }
+
+    void fileDialogsStartAtTheProposedOrLastFolder() {
+        test::TempFolder folder;
+        const QString dir = QString::fromStdString(folder.Path().string());
+        const QString other = dir + "/other";
+        QVERIFY(QDir().mkpath(other));
+        const LanguageTexts texts;
+        DialogInteraction ui(texts);
+        test::ModalDriver driver;
+        QStringList starts;
+        const auto startsThenChooses = [&](const QString& path) {
+            return [&, path](QWidget* window) {
+                starts << qobject_cast<QFileDialog*>(window)->directory().absolutePath();
+                ChooseFile(path)(window);
+            };
+        };
+        const std::string filter = "Data File (*.dat)";
+
+        // Nothing chosen yet: a bare name lands in the home folder, not the working directory.
+        driver.Then(startsThenChooses(dir + "/a.dat"));
+        QVERIFY(ui.ChooseSaveFile({filter, "new.dat"}));
+        // Then the folder last chosen, unless the core proposes a folder of its own.
+        driver.Then(startsThenChooses({}));
+        ui.ChooseOpenFile({filter, ""});
+        driver.Then(startsThenChooses({}));
+        ui.ChooseSaveFile({filter, "new.dat"});
+        driver.Then(startsThenChooses({}));
+        ui.ChooseOpenFile({filter, other.toStdString()});
+        QCOMPARE(starts, (QStringList{QDir::homePath(), dir, dir, other}));
         QVERIFY(driver.Unexpected().isEmpty());
     }
 

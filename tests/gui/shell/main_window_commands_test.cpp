@@ -159,7 +159,9 @@ private slots:
         program.ui.shown.clear();
         program.ui.answers = {Answer::Cancel};
         Entry(window, "mnuProRead")->trigger();
-        QCOMPARE(program.ui.Texts(), std::vector<std::string>({offer, program.Text(2002)}));
+        QCOMPARE(program.ui.Texts().size(), std::size_t{2});
+        QCOMPARE(program.ui.Texts()[0], offer);
+        QVERIFY(program.ui.Texts()[1].starts_with(program.Text(2002) + "\n"));
         QVERIFY(!window.TransferRunning());
 
         // Initialise: the offer only, then a new image.
@@ -180,6 +182,23 @@ private slots:
         program.ui.passwords = {std::string()};
         Entry(window, "mnuFileSaveAs")->trigger();
         QVERIFY(window.windowTitle().endsWith(":" + QString::fromStdString(file) + "]"));
+    }
+
+    void fileDialogsStartAtTheCurrentFile() {
+        TempFolder folder;
+        Program program(folder.Path());
+        MainWindow window(*program.image, program.state, program.ui);
+        const std::string file = (folder.Path() / "radio.dat").string();
+        program.ui.saveFiles = {file};
+        program.ui.passwords = {std::string()};
+        Entry(window, "mnuFileSaveAs")->trigger();
+        Entry(window, "mnuFileOpen")->trigger();
+        Entry(window, "mnuFileSaveAs")->trigger();
+        std::vector<std::string> proposed;
+        for (const FileChoice& choice : program.ui.fileChoices) {
+            proposed.push_back(choice.ProposedPath);
+        }
+        QCOMPARE(proposed, (std::vector<std::string>{"new.dat", folder.Path().string(), file}));
     }
 
     void readEditAndWriteWithTheSimulatedRadio() {

@@ -199,7 +199,7 @@ private slots:
         QCOMPARE(window.findChild<QMenu*>("mnuPro")->title(), QStringLiteral("&Program"));
     }
 
-    void splitterStaysTwoPixelsFromTheEdges() {
+    void splitterKeepsTheTreeWideAndStaysTwoPixelsFromTheRightEdge() {
         TempFolder folder;
         Program program(folder.Path());
         MainWindow window(*program.image, program.state, program.ui);
@@ -208,16 +208,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
 
         DragSplitter(window.Splitter(), -300);
-        QCOMPARE(window.SplitterPosition(), 2);
+        QCOMPARE(window.SplitterPosition(), MainWindow::kMinimumTreeWidth);
         DragSplitter(window.Splitter(), 250);
         QCOMPARE(window.SplitterPosition(), 250 - window.Splitter()->handle(1)->width() / 2);
         DragSplitter(window.Splitter(), 2000);
         QCOMPARE(window.SplitterPosition(), window.width() - 2);
 
         window.SizeControls(-5);
-        QCOMPARE(window.SplitterPosition(), 2);
-        window.SizeControls(180);
-        QCOMPARE(window.SplitterPosition(), 180);
+        QCOMPARE(window.SplitterPosition(), MainWindow::kMinimumTreeWidth);
+        window.SizeControls(280);
+        QCOMPARE(window.SplitterPosition(), 280);
 
         // The window keeps a width of 3000 twips.
         window.resize(50, 400);
@@ -264,7 +264,7 @@ private slots:
         {
             Program program(folder.Path());
             MainWindow window(*program.image, program.state, program.ui);
-            QCOMPARE(window.geometry(), screen); // nothing stored yet
+            QCOMPARE(window.geometry(), screen); // nothing stored, and no frame before it shows
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
             window.move(40, 30);
@@ -291,6 +291,30 @@ private slots:
         MainWindow window(*program.image, program.state, program.ui);
         QVERIFY(screen.contains(window.geometry()));
         QCOMPARE(window.size(), QSize(400, 300));
+    }
+
+    void wholeWindowFitsTheAvailableArea() {
+        TempFolder folder;
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        const std::filesystem::path store = WindowPlacementFilePath(folder.Path());
+        // The first start, then a stored placement larger than the screen and above its left.
+        for (const bool stored : {false, true}) {
+            if (stored) {
+                QVERIFY(WriteWindowPlacement(
+                    store, {-300, -200, screen.width() + 500, screen.height() + 400}));
+            }
+            Program program(folder.Path());
+            MainWindow window(*program.image, program.state, program.ui);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QVERIFY(window.frameGeometry() != window.geometry()); // the window has a frame
+            QTRY_COMPARE(window.frameGeometry(), screen);
+            QVERIFY(window.close());
+            // The size stored is the client area's, which fits with its frame.
+            const StoredWindowPlacement kept = ReadWindowPlacement(store);
+            QCOMPARE(kept.MainWidth, std::optional<int>(window.width()));
+            QCOMPARE(kept.MainHeight, std::optional<int>(window.height()));
+        }
     }
 
     void closingAModifiedImageAsksFirst() {
