@@ -6,7 +6,6 @@
 #include <fstream>
 #include <system_error>
 
-#include "files/file_io.h"
 #include "model/number_text.h"
 
 namespace rp70 {
@@ -239,25 +238,10 @@ std::string IniFile::Text() const {
     return text;
 }
 
-bool IniFile::Save(const fs::path& file) const {
-    std::error_code error;
-    fs::create_directories(file.parent_path(), error);
-    return ReplaceFileContents(file, Text());
-}
-
 std::string ReadProfileString(const fs::path& file, std::string_view section, std::string_view key,
                               std::string_view defaultValue, std::size_t bufferSize) {
     return IniFile::Load(file).value_or(IniFile{}).GetString(section, key, defaultValue,
                                                              bufferSize);
-}
-
-bool WriteProfileString(const fs::path& file, std::string_view section, std::string_view key,
-                        std::string_view value) {
-    std::optional<IniFile> ini = IniFile::Load(file);
-    if (!ini || !ini->SetString(section, key, value)) {
-        return false;
-    }
-    return ini->Save(file);
 }
 
 } // namespace rp70

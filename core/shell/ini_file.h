@@ -1,7 +1,8 @@
 #pragma once
 // Private-profile (ini) files: the settings file, the language files and the
-// window placement store. Reading and writing follow the classic profile
-// rules the program's files were written for:
+// window placement store, read and edited in memory (ini_save.h in shell/
+// writes them back). Reading and editing follow the classic profile rules the
+// program's files were written for:
 //
 // - "[section]" lines open a section, "key=value" lines hold values; lines
 //   whose first non-blank character is ';' are comments; other lines are kept
@@ -21,10 +22,7 @@
 //   keeps the line ending it had; a new file gets LF.
 // - Writing replaces a key's value in place and keeps every other line,
 //   comment and the order; a missing key is added at the end of its section,
-//   a missing section at the end of the file. The file and its folder are
-//   created when needed. The new content goes to a temporary file in the same
-//   folder that is then renamed over the old one, so a failed write leaves the
-//   old file as it was.
+//   a missing section at the end of the file.
 
 #include <cstddef>
 #include <cstdint>
@@ -76,12 +74,8 @@ public:
     void ForEach(const std::function<void(std::string_view section, std::string_view key,
                                           std::string_view value)>& visit) const;
 
-    /// The file's text as Save writes it.
+    /// The file's text as it is written back.
     std::string Text() const;
-
-    /// Writes Text() to `file` (temporary file and rename), making its folder first: the
-    /// settings files live in the program folder, made on first use. False on failure.
-    bool Save(const std::filesystem::path& file) const;
 
 private:
     enum class LineKind { Other, Section, Key };
@@ -106,12 +100,6 @@ private:
 std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
                               std::string_view key, std::string_view defaultValue,
                               std::size_t bufferSize);
-
-/// Writes one value into an ini file, creating the file and its folder when
-/// needed. Returns false (leaving the file untouched) when the file cannot be
-/// read or written or the names or value cannot be stored.
-bool WriteProfileString(const std::filesystem::path& file, std::string_view section,
-                        std::string_view key, std::string_view value);
 
 /// `value` cut to what a buffer of `bufferSize` characters holds (at most
 /// bufferSize - 1 UTF-8 characters, never splitting one).
