@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "model/fixed_text.h"
-#include "model/number_text.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

@@ -9,7 +9,7 @@
 
 #include "link/marking.h"
 #include "link/radio_memory.h"
-#include "shell/interaction.h"
+#include "texts/interaction.h"
 
 namespace rp70 {
 

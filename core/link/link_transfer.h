@@ -14,8 +14,8 @@
 #include "link/radio_memory.h"
 #include "link/wire_protocol.h"
 #include "model/radio_image.h"
-#include "shell/interaction.h"
 #include "shell/startup.h"
+#include "texts/interaction.h"
 
 namespace rp70 {
 

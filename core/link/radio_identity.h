@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "link/block_passes.h"
-#include "shell/builtin_texts.h"
+#include "texts/builtin_texts.h"
 
 namespace rp70 {
 

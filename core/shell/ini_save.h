@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "shell/ini_file.h"
+#include "texts/ini_file.h"
 
 namespace rp70 {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "model/number_text.h"
-#include "shell/ini_file.h"
 #include "shell/ini_save.h"
+#include "texts/ini_file.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

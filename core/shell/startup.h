@@ -10,10 +10,10 @@
 #include "model/radio_image.h"
 #include "model/records/radio_info.h"
 #include "shell/feature_flags.h"
-#include "shell/interaction.h"
-#include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/window_placement.h"
+#include "texts/interaction.h"
+#include "texts/language_texts.h"
 
 namespace rp70 {
 

@@ -8,7 +8,7 @@
 #include "channels/channel_edit.h"
 #include "model/radio_image.h"
 #include "shell/feature_flags.h"
-#include "shell/user_context.h"
+#include "texts/user_context.h"
 
 class QCheckBox;
 class QComboBox;

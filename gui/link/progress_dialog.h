@@ -5,7 +5,7 @@
 #include <QDialog>
 
 #include "link/block_passes.h"
-#include "shell/language_texts.h"
+#include "texts/language_texts.h"
 
 class QLabel;
 class QProgressBar;

@@ -9,8 +9,8 @@
 #include "link/block_passes.h"
 #include "link/link_port.h"
 #include "model/radio_image.h"
-#include "shell/interaction.h"
 #include "shell/startup.h"
+#include "texts/interaction.h"
 
 namespace rp70::gui {
 

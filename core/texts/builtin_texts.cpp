@@ -1,4 +1,4 @@
-#include "shell/builtin_texts.h"
+#include "texts/builtin_texts.h"
 
 #include <array>
 #include <utility>

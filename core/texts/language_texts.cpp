@@ -1,9 +1,9 @@
-#include "shell/language_texts.h"
+#include "texts/language_texts.h"
 
 #include <optional>
 
-#include "model/number_text.h"
-#include "shell/ini_file.h"
+#include "texts/ini_file.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

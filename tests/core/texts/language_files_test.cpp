@@ -18,8 +18,8 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/language_texts.h"
 #include "support/file_contents.h"
+#include "texts/language_texts.h"
 
 namespace rp70 {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 // What a core operation needs to talk to the person: the interaction and the texts.
 
-#include "shell/interaction.h"
-#include "shell/language_texts.h"
+#include "texts/interaction.h"
+#include "texts/language_texts.h"
 
 namespace rp70 {
 

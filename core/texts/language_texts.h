@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/builtin_texts.h"
+#include "texts/builtin_texts.h"
 
 namespace rp70 {
 

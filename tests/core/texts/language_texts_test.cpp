@@ -1,4 +1,4 @@
-#include "shell/language_texts.h"
+#include "texts/language_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/ini_file.h"
+#include "texts/ini_file.h"
 
 #include <array>
 #include <cstdint>
@@ -6,7 +6,7 @@
 #include <fstream>
 #include <system_error>
 
-#include "model/number_text.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {
