@@ -1,4 +1,4 @@
-#include "factory/test_data_file.h"
+#include "files/test_data_file.h"
 
 #include "files/file_io.h"
 #include "model/byte_io.h"

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <string>
 
-#include "factory/test_data_file.h"
+#include "files/test_data_file.h"
 #include "support/file_contents.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
