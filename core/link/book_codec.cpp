@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editors/book_sort.h"
+#include "model/book_order.h"
 #include "model/fixed_text.h"
 
 namespace rp70 {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editors/book_sort.h"
+#include "editors/book_cells.h"
 #include "support/memory_bytes.h"
 #include "support/recording_interaction.h"
 #include "support/recording_marks.h"

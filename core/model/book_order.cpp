@@ -1,6 +1,8 @@
-#include "editors/book_sort.h"
+#include "model/book_order.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
 
 namespace rp70 {
@@ -50,23 +52,6 @@ void SortBook(Book& book) {
     for (std::size_t i = 0; i < book.size(); ++i) {
         book[i].BookIndex = static_cast<std::int16_t>(i);
     }
-}
-
-std::optional<char> BookIdKey(char typed) {
-    if (typed >= '0' && typed <= '9') {
-        return typed;
-    }
-    return std::nullopt;
-}
-
-std::optional<char> BookNameKey(char typed) {
-    if (typed >= 'a' && typed <= 'z') {
-        return static_cast<char>(typed - 'a' + 'A');
-    }
-    if ((typed >= 'A' && typed <= 'Z') || (typed >= '0' && typed <= '9') || typed == ' ') {
-        return typed;
-    }
-    return std::nullopt;
 }
 
 } // namespace rp70
