@@ -25,7 +25,7 @@
 #include "model/bands.h"
 #include "model/fixed_text.h"
 #include "serial_ports.h"
-#include "shell/feature_flags.h"
+#include "shell/feature_file.h"
 #include "shell/program_folder.h"
 
 namespace rp70::cli {

@@ -14,9 +14,9 @@
 #include <string_view>
 #include <vector>
 
+#include "model/feature_flags.h"
 #include "model/radio_image.h"
 #include "model/records/channel_record.h"
-#include "shell/feature_flags.h"
 #include "texts/language_texts.h"
 #include "texts/user_context.h"
 

@@ -8,6 +8,7 @@
 #include "link/radio_info_codec.h"
 #include "link/radio_password.h"
 #include "model/bands.h"
+#include "model/feature_flags.h"
 #include "model/fixed_text.h"
 
 namespace rp70 {

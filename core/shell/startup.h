@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "model/feature_flags.h"
 #include "model/radio_image.h"
 #include "model/records/radio_info.h"
-#include "shell/feature_flags.h"
 #include "shell/settings_file.h"
 #include "shell/window_placement.h"
 #include "texts/interaction.h"

@@ -1,4 +1,4 @@
-#include "shell/feature_flags.h"
+#include "shell/feature_file.h"
 
 #include <system_error>
 #include <vector>
@@ -32,13 +32,6 @@ bool WriteFeatureFlags(const std::filesystem::path& featureFile, const FeatureFl
     std::error_code error;
     std::filesystem::create_directories(featureFile.parent_path(), error);
     return ReplaceFileContents(featureFile, AsBytes(record));
-}
-
-void MergeFeatureByte(FeatureFlags& flags, std::uint8_t featureByte) {
-    flags.HasFiveTone = flags.HasFiveTone || (featureByte & 0x80) != 0;
-    flags.HasTwoTone = flags.HasTwoTone || (featureByte & 0x40) != 0;
-    flags.HasDTMF = flags.HasDTMF || (featureByte & 0x20) != 0;
-    flags.HasFeature4 = flags.HasFeature4 || (featureByte & 0x10) != 0;
 }
 
 } // namespace rp70

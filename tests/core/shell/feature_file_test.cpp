@@ -1,4 +1,4 @@
-#include "shell/feature_flags.h"
+#include "shell/feature_file.h"
 
 #include <gtest/gtest.h>
 
@@ -98,22 +98,6 @@ TEST(FeatureFlagsWrite, FailureIsReportedAndLeavesNoFile) {
 }
 
 // ---------------------------------------------------------------- merging
-
-TEST(FeatureFlagsMerge, HighFourBitsSwitchTheFlagsOn) {
-    const std::pair<std::uint8_t, FeatureFlags> cases[] = {
-        {0x80, {true, false, false, false}},
-        {0x40, {false, true, false, false}},
-        {0x20, {false, false, true, false}},
-        {0x10, {false, false, false, true}},
-        {0x0F, kAllOff},
-        {0xF0, {true, true, true, true}},
-    };
-    for (const auto& [featureByte, expected] : cases) {
-        FeatureFlags flags;
-        MergeFeatureByte(flags, featureByte);
-        EXPECT_EQ(flags, expected) << "byte " << int{featureByte};
-    }
-}
 
 TEST(FeatureFlagsMerge, AFlagOnceOnStaysOnAcrossRadiosAndRuns) {
     FeatureFolder folder;
