@@ -3,15 +3,19 @@
 #include <exception>
 #include <span>
 
-#include "factory/test_blocks.h"
-#include "link/memory_codec.h"
-#include "link/radio_info_codec.h"
 #include "link/radio_password.h"
+#include "memory/memory_codec.h"
+#include "memory/radio_info_codec.h"
+#include "memory/test_blocks.h"
 #include "model/bands.h"
 #include "model/feature_flags.h"
 #include "model/fixed_text.h"
 
 namespace rp70 {
+
+// Every block of the radio memory travels in one frame.
+static_assert(kFrameDataLength == kBlockSize);
+
 namespace {
 
 /// How often a block the radio asks for again is sent before the transfer gives up.

@@ -8,11 +8,11 @@
 #include <optional>
 #include <string_view>
 
-#include "link/block_passes.h"
 #include "link/link_port.h"
 #include "link/radio_identity.h"
-#include "link/radio_memory.h"
 #include "link/wire_protocol.h"
+#include "memory/block_passes.h"
+#include "memory/radio_memory.h"
 #include "model/radio_image.h"
 #include "shell/startup.h"
 #include "texts/interaction.h"

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "link/block_passes.h"
+#include "memory/block_passes.h"
 #include "texts/builtin_texts.h"
 
 namespace rp70 {

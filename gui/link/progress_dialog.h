@@ -4,7 +4,7 @@
 
 #include <QDialog>
 
-#include "link/block_passes.h"
+#include "memory/block_passes.h"
 #include "texts/language_texts.h"
 
 class QLabel;

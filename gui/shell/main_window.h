@@ -8,7 +8,7 @@
 
 #include "channels/channel_clipboard.h"
 #include "files/file_commands.h"
-#include "link/block_passes.h"
+#include "memory/block_passes.h"
 #include "model/radio_image.h"
 #include "shell/startup.h"
 #include "shell/window_placement.h"

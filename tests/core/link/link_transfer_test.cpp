@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "factory/test_blocks.h"
 #include "files/modified_check.h"
-#include "link/memory_codec.h"
-#include "link/radio_info_codec.h"
+#include "memory/memory_codec.h"
+#include "memory/radio_info_codec.h"
+#include "memory/test_blocks.h"
 #include "radio_simulator.h"
 #include "support/recording_interaction.h"
 #include "support/recording_marks.h"
