@@ -13,6 +13,7 @@
 #include "memory/radio_info_codec.h"
 #include "memory/test_blocks.h"
 #include "radio_simulator.h"
+#include "shell/startup.h"
 #include "support/recording_interaction.h"
 #include "support/recording_marks.h"
 #include "support/rich_image.h"
