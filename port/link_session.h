@@ -8,6 +8,7 @@
 #include "link/link_port.h"
 #include "link/link_transfer.h"
 #include "serial_link_port.h"
+#include "shell/startup.h"
 
 namespace rp70 {
 

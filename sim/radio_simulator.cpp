@@ -4,8 +4,8 @@
 #include <string_view>
 #include <utility>
 
-#include "link/codec_support.h"
 #include "link/radio_password.h"
+#include "memory/codec_support.h"
 
 namespace rp70::sim {
 

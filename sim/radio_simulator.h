@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "link/radio_memory.h"
 #include "link/wire_protocol.h"
+#include "memory/radio_memory.h"
 
 namespace rp70::sim {
 

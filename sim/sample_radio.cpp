@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "link/marking.h"
-#include "link/memory_codec.h"
+#include "memory/marking.h"
+#include "memory/memory_codec.h"
 #include "model/fixed_text.h"
 #include "model/radio_image.h"
 #include "model/tones.h"

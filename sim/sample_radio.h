@@ -2,7 +2,7 @@
 // A radio as a dealer might hand it over: a handful of 2 m channels with names and tones, and
 // its information block filled in. Used to show the programs working without hardware.
 
-#include "link/radio_memory.h"
+#include "memory/radio_memory.h"
 
 namespace rp70::sim {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "link/radio_memory.h"
+#include "memory/radio_memory.h"
 
 namespace rp70::sim {
 

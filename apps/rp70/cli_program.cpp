@@ -6,9 +6,9 @@
 #include "files/data_file.h"
 #include "files/password_block.h"
 #include "model/bands.h"
-#include "model/number_text.h"
 #include "shell/program_folder.h"
 #include "shipped_files.h"
+#include "texts/number_text.h"
 
 namespace rp70::cli {
 

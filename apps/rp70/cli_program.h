@@ -10,8 +10,8 @@
 
 #include "model/radio_image.h"
 #include "shell/startup.h"
-#include "shell/user_context.h"
 #include "terminal_interaction.h"
+#include "texts/user_context.h"
 
 namespace rp70::cli {
 

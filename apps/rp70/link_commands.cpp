@@ -18,14 +18,14 @@
 #include "cli_program.h"
 #include "commands.h"
 #include "factory/factory_mode.h"
-#include "factory/test_data_file.h"
 #include "files/data_file.h"
+#include "files/test_data_file.h"
 #include "link/radio_password.h"
 #include "link_session.h"
 #include "model/bands.h"
 #include "model/fixed_text.h"
 #include "serial_ports.h"
-#include "shell/feature_flags.h"
+#include "shell/feature_file.h"
 #include "shell/program_folder.h"
 
 namespace rp70::cli {

@@ -6,8 +6,8 @@
 #include "cli_program.h"
 #include "commands.h"
 #include "files/file_io.h"
-#include "link/block_passes.h"
-#include "link/memory_codec.h"
+#include "memory/block_passes.h"
+#include "memory/memory_codec.h"
 
 namespace rp70::cli {
 namespace {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-#include "shell/interaction.h"
+#include "texts/interaction.h"
 
 namespace rp70::cli {
 

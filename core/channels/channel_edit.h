@@ -14,11 +14,11 @@
 #include <string_view>
 #include <vector>
 
+#include "model/feature_flags.h"
 #include "model/radio_image.h"
 #include "model/records/channel_record.h"
-#include "shell/feature_flags.h"
-#include "shell/language_texts.h"
-#include "shell/user_context.h"
+#include "texts/language_texts.h"
+#include "texts/user_context.h"
 
 namespace rp70 {
 

@@ -6,8 +6,8 @@
 #include "channels/channel_list.h"
 #include "channels/step_list.h"
 #include "model/conversions.h"
-#include "model/number_text.h"
 #include "model/tones.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

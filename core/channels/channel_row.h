@@ -9,8 +9,8 @@
 
 #include "model/radio_image.h"
 #include "model/records/channel_record.h"
-#include "shell/language_texts.h"
-#include "shell/user_context.h"
+#include "texts/language_texts.h"
+#include "texts/user_context.h"
 
 namespace rp70 {
 

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "model/records/book.h"
-#include "shell/user_context.h"
+#include "texts/user_context.h"
 
 namespace rp70 {
 

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <span>
 
-#include "factory/test_data_file.h"
 #include "files/file_error.h"
 #include "files/file_io.h"
 #include "files/file_set.h"
+#include "files/test_data_file.h"
 #include "model/bands.h"
 
 namespace rp70 {

@@ -12,7 +12,7 @@
 
 #include "files/password_block.h"
 #include "model/radio_image.h"
-#include "shell/user_context.h"
+#include "texts/user_context.h"
 
 namespace rp70 {
 

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "model/radio_image.h"
-#include "shell/user_context.h"
+#include "texts/user_context.h"
 
 namespace rp70 {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "shell/user_context.h"
+#include "texts/user_context.h"
 
 namespace rp70 {
 

@@ -3,9 +3,9 @@
 // port layer implements LinkPort with a real serial port and a timer; tests with a simulated
 // radio and a clock of their own.
 
-#include "link/block_passes.h"
 #include "link/port_failure.h"
 #include "link/wire_protocol.h"
+#include "memory/block_passes.h"
 
 namespace rp70 {
 

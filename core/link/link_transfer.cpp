@@ -3,14 +3,19 @@
 #include <exception>
 #include <span>
 
-#include "factory/test_blocks.h"
-#include "link/memory_codec.h"
-#include "link/radio_info_codec.h"
 #include "link/radio_password.h"
+#include "memory/memory_codec.h"
+#include "memory/radio_info_codec.h"
+#include "memory/test_blocks.h"
 #include "model/bands.h"
+#include "model/feature_flags.h"
 #include "model/fixed_text.h"
 
 namespace rp70 {
+
+// Every block of the radio memory travels in one frame.
+static_assert(kFrameDataLength == kBlockSize);
+
 namespace {
 
 /// How often a block the radio asks for again is sent before the transfer gives up.
@@ -39,8 +44,8 @@ private:
 } // namespace
 
 LinkTransfer::LinkTransfer(LinkPort& port, LinkObserver& observer, RadioImage& image,
-                           ProgramState& state, Interaction& ui)
-    : port_(port), observer_(observer), image_(image), program_(state), ui_(ui) {}
+                           LinkContext& context, Interaction& ui)
+    : port_(port), observer_(observer), image_(image), context_(context), ui_(ui) {}
 
 bool LinkTransfer::Start(TransferKind kind) {
     if (IsRunning() || kind == TransferKind::None) {
@@ -51,7 +56,7 @@ bool LinkTransfer::Start(TransferKind kind) {
         const auto unfit =
             FirstUnsendableTestValue(image_.Factory.TestValues, UserTestValueIndices());
         if (unfit) {
-            std::string text(program_.Texts.Builtin(BuiltinText::TestValueDoesNotFit));
+            std::string text(context_.Texts.Builtin(BuiltinText::TestValueDoesNotFit));
             if (const auto at = text.find("%1"); at != std::string::npos) {
                 text.replace(at, 2, std::to_string(*unfit));
             }
@@ -65,7 +70,7 @@ bool LinkTransfer::Start(TransferKind kind) {
     if (ConfirmBeforeTransfer && ShowsProgress(kind)) {
         const BuiltinText question =
             kind == TransferKind::Read ? BuiltinText::ConfirmRead : BuiltinText::ConfirmWrite;
-        const Answer answer = Ask(Message{std::string(program_.Texts.Builtin(question)), "",
+        const Answer answer = Ask(Message{std::string(context_.Texts.Builtin(question)), "",
                                           MessageIcon::Question, MessageButtons::OkCancel});
         if (answer != Answer::Ok) {
             port_.Close();
@@ -104,7 +109,7 @@ bool LinkTransfer::OpenLinkPort() {
     port_.StopReplyTimer();
     transferState_ = link_state::Idle;
     if (!port_.Open()) {
-        ShowMessage(PortFailureMessage(port_.OpenFailure(), program_.Texts), MessageIcon::Critical);
+        ShowMessage(PortFailureMessage(port_.OpenFailure(), context_.Texts), MessageIcon::Critical);
         return false;
     }
     passes_.LastPercent = 0;
@@ -113,7 +118,7 @@ bool LinkTransfer::OpenLinkPort() {
 
 bool LinkTransfer::SendWord(std::string_view word, bool pauseFirst) {
     if (!port_.IsOpen() && !port_.Open()) {
-        ShowMessage(PortFailureMessage(port_.OpenFailure(), program_.Texts), MessageIcon::Critical);
+        ShowMessage(PortFailureMessage(port_.OpenFailure(), context_.Texts), MessageIcon::Critical);
         return false;
     }
     passes_.LastPercent = 0;
@@ -121,7 +126,7 @@ bool LinkTransfer::SendWord(std::string_view word, bool pauseFirst) {
     // A lost PROGRAM (or factory word) is sent again like any other command, so a radio that
     // never answers ends the transfer after the last re-send.
     if (!SendCommand(WordCommand(word), kProgramReplyLength, pauseFirst)) {
-        ShowMessage(program_.Texts.GetText(2002), MessageIcon::Critical);
+        ShowMessage(context_.Texts.GetText(2002), MessageIcon::Critical);
         return false;
     }
     return true;
@@ -246,16 +251,16 @@ void LinkTransfer::BytesArrived(const Bytes& received) {
 
 void LinkTransfer::OnIdentifyReply(const RadioIdentity& identity) {
     identity_ = identity;
-    const FeatureFlags before = program_.Features;
-    MergeFeatureByte(program_.Features, identity.FeatureByte);
-    if (program_.Features != before) {
+    const FeatureFlags before = context_.Features;
+    MergeFeatureByte(context_.Features, identity.FeatureByte);
+    if (context_.Features != before) {
         observer_.FeaturesChanged();
     }
 
     port_.StopReplyTimer();
     const auto refusals = IdentityRefusals(identity_, transferKind_, image_.BandIndex);
     for (const BuiltinText refusal : refusals) {
-        ShowMessage(std::string(program_.Texts.Builtin(refusal)), refusal == BuiltinText::WrongBand
+        ShowMessage(std::string(context_.Texts.Builtin(refusal)), refusal == BuiltinText::WrongBand
                                                                       ? MessageIcon::Warning
                                                                       : MessageIcon::Critical);
     }
@@ -267,7 +272,7 @@ void LinkTransfer::OnIdentifyReply(const RadioIdentity& identity) {
 }
 
 void LinkTransfer::OnPasswordReply(const BlockReply& reply) {
-    if (PasswordMatches(reply.Data, program_.EnteredPassword)) {
+    if (PasswordMatches(reply.Data, context_.EnteredPassword)) {
         AdvanceTransfer(0);
         return;
     }
@@ -275,12 +280,12 @@ void LinkTransfer::OnPasswordReply(const BlockReply& reply) {
     std::optional<std::string> entered;
     {
         ModalScope modal(inModal_);
-        entered = ui_.AskRadioPassword(program_.EnteredPassword);
+        entered = ui_.AskRadioPassword(context_.EnteredPassword);
     }
     if (entered) {
-        program_.EnteredPassword = TextOf(entered->substr(0, kRadioPasswordLength));
+        context_.EnteredPassword = TextOf(entered->substr(0, kRadioPasswordLength));
     }
-    if (PasswordMatches(reply.Data, program_.EnteredPassword)) {
+    if (PasswordMatches(reply.Data, context_.EnteredPassword)) {
         RestartAfterPassword();
     } else {
         EndTransfer(TransferOutcome::Failed);
@@ -483,7 +488,7 @@ void LinkTransfer::ReplyTimeout() {
         ++resendCount_;
         ResendLastCommand();
     } catch (const std::exception&) {
-        ShowMessage(std::string(program_.Texts.Builtin(BuiltinText::CommunicationFailure)),
+        ShowMessage(std::string(context_.Texts.Builtin(BuiltinText::CommunicationFailure)),
                     MessageIcon::Critical);
         EndCommunication();
     }
@@ -555,23 +560,23 @@ void LinkTransfer::EndTransfer(TransferOutcome outcome, bool preparationFailed) 
     }
     switch (outcome) {
     case TransferOutcome::Failed:
-        ShowMessage(program_.Texts.GetText(kind == TransferKind::Read    ? 2006
+        ShowMessage(context_.Texts.GetText(kind == TransferKind::Read    ? 2006
                                            : kind == TransferKind::Write ? 2007
                                                                          : 2008),
                     MessageIcon::Critical);
         if (preparationFailed) {
-            ShowMessage(program_.Texts.GetText(9905), MessageIcon::Critical);
+            ShowMessage(context_.Texts.GetText(9905), MessageIcon::Critical);
         }
         break;
     case TransferOutcome::Succeeded:
         if (kind == TransferKind::Read) {
             ApplyRead();
             observer_.ImageReplaced();
-            ShowMessage(program_.Texts.GetText(2004));
+            ShowMessage(context_.Texts.GetText(2004));
         } else if (kind == TransferKind::Write) {
-            ShowMessage(program_.Texts.GetText(2005));
+            ShowMessage(context_.Texts.GetText(2005));
         } else {
-            GetCommDataByRadioInfo(program_.Info, memory_);
+            GetCommDataByRadioInfo(context_.Info, memory_);
         }
         break;
     case TransferOutcome::Cancelled:

@@ -8,14 +8,14 @@
 #include <optional>
 #include <string_view>
 
-#include "link/block_passes.h"
+#include "link/link_context.h"
 #include "link/link_port.h"
 #include "link/radio_identity.h"
-#include "link/radio_memory.h"
 #include "link/wire_protocol.h"
+#include "memory/block_passes.h"
+#include "memory/radio_memory.h"
 #include "model/radio_image.h"
-#include "shell/interaction.h"
-#include "shell/startup.h"
+#include "texts/interaction.h"
 
 namespace rp70 {
 
@@ -38,9 +38,9 @@ inline constexpr std::int16_t DoneEndSent = 69;            ///< "E": END after s
 class LinkTransfer : public LinkEvents {
 public:
     /// The engine works on `image` (replaced by a successful Read, encoded by a Write) and
-    /// `state` (texts, language, feature flags, radio information, the entered radio
-    /// password); it asks and tells through `ui`.
-    LinkTransfer(LinkPort& port, LinkObserver& observer, RadioImage& image, ProgramState& state,
+    /// `context` (texts, feature flags, radio information, the entered radio password); it asks
+    /// and tells through `ui`.
+    LinkTransfer(LinkPort& port, LinkObserver& observer, RadioImage& image, LinkContext& context,
                  Interaction& ui);
 
     /// Whether a Read or a Write asks "… Do you wish continue?" before it starts. The desktop
@@ -115,7 +115,7 @@ private:
     LinkPort& port_;
     LinkObserver& observer_;
     RadioImage& image_;
-    ProgramState& program_;
+    LinkContext& context_;
     Interaction& ui_;
 
     RadioMemory memory_{};

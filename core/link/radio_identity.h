@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "link/block_passes.h"
-#include "shell/builtin_texts.h"
+#include "memory/block_passes.h"
+#include "texts/builtin_texts.h"
 
 namespace rp70 {
 

@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "model/bands.h"
-#include "model/number_text.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "model/fixed_text.h"
-#include "model/number_text.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "model/band_limits.h"
-#include "shell/user_context.h"
+#include "texts/user_context.h"
 
 namespace rp70 {
 

@@ -5,7 +5,7 @@
 
 #include "model/bands.h"
 #include "model/conversions.h"
-#include "model/number_text.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <string>
 
-#include "model/number_text.h"
-#include "shell/ini_file.h"
+#include "shell/ini_save.h"
+#include "texts/ini_file.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {
@@ -74,7 +75,7 @@ bool WriteStartupSettings(const std::filesystem::path& settingsFile,
     if (!ini->SetString(kSection, "comPort", FormatInteger(values.ComPort))) {
         return false;
     }
-    return ini->Save(settingsFile);
+    return SaveIniFile(*ini, settingsFile);
 }
 
 bool WriteLinkPort(const std::filesystem::path& settingsFile, std::int16_t comPort,
@@ -84,7 +85,7 @@ bool WriteLinkPort(const std::filesystem::path& settingsFile, std::int16_t comPo
         !ini->SetString(kSection, "comDevice", comDevice)) {
         return false;
     }
-    return ini->Save(settingsFile);
+    return SaveIniFile(*ini, settingsFile);
 }
 
 std::string LinkPortName(const SettingsFileValues& values) {

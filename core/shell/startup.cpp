@@ -4,6 +4,7 @@
 
 #include "factory/factory_mode.h"
 #include "files/data_file.h"
+#include "shell/feature_file.h"
 #include "shell/program_folder.h"
 
 namespace rp70 {

@@ -7,29 +7,26 @@
 #include <string>
 #include <vector>
 
+#include "link/link_context.h"
+#include "model/feature_flags.h"
 #include "model/radio_image.h"
 #include "model/records/radio_info.h"
-#include "shell/feature_flags.h"
-#include "shell/interaction.h"
-#include "shell/language_texts.h"
 #include "shell/settings_file.h"
 #include "shell/window_placement.h"
+#include "texts/interaction.h"
+#include "texts/language_texts.h"
 
 namespace rp70 {
 
-/// The program-wide state of a run, apart from the radio image.
-struct ProgramState {
+/// The program-wide state of a run, apart from the radio image: the texts, feature flags, radio
+/// information and entered radio password a transfer works with, and the rest below.
+struct ProgramState : LinkContext {
     std::filesystem::path Folder; ///< the program folder
     std::filesystem::path ShippedLanguageFolder;
     Language LanguageIndex = Language::English;
     std::filesystem::path LanguageFile; ///< the language file in use
-    LanguageTexts Texts;
-    SettingsFileValues Settings; ///< ComPort after the port check
-    bool IsVista = false;        ///< the fixed port list mode; never on our platforms
-    FeatureFlags Features;
-    RadioInfo Info; ///< the radio information block, start values until a radio is asked
-    /// The radio password last confirmed in the radio password dialog; never saved.
-    std::string EnteredPassword;
+    SettingsFileValues Settings;        ///< ComPort after the port check
+    bool IsVista = false;               ///< the fixed port list mode; never on our platforms
 };
 
 struct StartupInputs {

@@ -2,8 +2,9 @@
 
 #include <string>
 
-#include "model/number_text.h"
-#include "shell/ini_file.h"
+#include "shell/ini_save.h"
+#include "texts/ini_file.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {
@@ -46,7 +47,7 @@ bool WriteWindowPlacement(const std::filesystem::path& placementFile,
                      ini->SetString(kSection, "MainTop", FormatInteger(placement.MainTop)) &&
                      ini->SetString(kSection, "MainWidth", FormatInteger(placement.MainWidth)) &&
                      ini->SetString(kSection, "MainHeight", FormatInteger(placement.MainHeight));
-    return set && ini->Save(placementFile);
+    return set && SaveIniFile(*ini, placementFile);
 }
 
 } // namespace rp70

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "channels/channel_edit.h"
+#include "model/feature_flags.h"
 #include "model/radio_image.h"
-#include "shell/feature_flags.h"
-#include "shell/user_context.h"
+#include "texts/user_context.h"
 
 class QCheckBox;
 class QComboBox;

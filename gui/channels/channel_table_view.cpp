@@ -9,8 +9,8 @@
 #include "channels/channel_table_colours.h"
 #include "channels/channel_table_model.h"
 #include "model/radio_image.h"
-#include "shell/language_texts.h"
-#include "shell/user_context.h"
+#include "texts/language_texts.h"
+#include "texts/user_context.h"
 
 namespace rp70::gui {
 namespace {

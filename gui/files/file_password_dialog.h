@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/language_texts.h"
+#include "texts/language_texts.h"
 
 namespace rp70::gui {
 

@@ -4,8 +4,8 @@
 
 #include <QDialog>
 
-#include "link/block_passes.h"
-#include "shell/language_texts.h"
+#include "memory/block_passes.h"
+#include "texts/language_texts.h"
 
 class QLabel;
 class QProgressBar;

@@ -6,11 +6,11 @@
 #include <functional>
 #include <optional>
 
-#include "link/block_passes.h"
 #include "link/link_port.h"
+#include "memory/block_passes.h"
 #include "model/radio_image.h"
-#include "shell/interaction.h"
 #include "shell/startup.h"
+#include "texts/interaction.h"
 
 namespace rp70::gui {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "model/radio_image.h"
-#include "shell/user_context.h"
+#include "texts/user_context.h"
 
 class QComboBox;
 

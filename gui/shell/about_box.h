@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "shell/language_texts.h"
+#include "texts/language_texts.h"
 
 namespace rp70::gui {
 

@@ -5,8 +5,8 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "shell/interaction.h"
-#include "shell/language_texts.h"
+#include "texts/interaction.h"
+#include "texts/language_texts.h"
 
 namespace rp70::gui {
 

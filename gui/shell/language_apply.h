@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QWidget>
 
-#include "shell/language_texts.h"
+#include "texts/language_texts.h"
 
 namespace rp70::gui {
 

@@ -4,7 +4,7 @@
 #include <QDialog>
 #include <QListWidget>
 
-#include "shell/language_texts.h"
+#include "texts/language_texts.h"
 
 namespace rp70::gui {
 

@@ -8,12 +8,12 @@
 
 #include "channels/channel_clipboard.h"
 #include "files/file_commands.h"
-#include "link/block_passes.h"
+#include "memory/block_passes.h"
 #include "model/radio_image.h"
-#include "shell/interaction.h"
 #include "shell/startup.h"
-#include "shell/user_context.h"
 #include "shell/window_placement.h"
+#include "texts/interaction.h"
+#include "texts/user_context.h"
 
 class QAction;
 class QLabel;

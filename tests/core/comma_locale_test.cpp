@@ -9,12 +9,12 @@
 
 #include "model/bands.h"
 #include "model/conversions.h"
-#include "model/number_text.h"
 #include "model/radio_image.h"
 #include "shell/settings_file.h"
 #include "shell/window_placement.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

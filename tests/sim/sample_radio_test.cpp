@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "link/memory_codec.h"
-#include "link/radio_info_codec.h"
+#include "memory/memory_codec.h"
+#include "memory/radio_info_codec.h"
 #include "model/fixed_text.h"
 
 namespace rp70::sim {

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "link/radio_memory.h"
+#include "memory/radio_memory.h"
 #include "support/record_bytes.h"
 
 namespace rp70::test {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/interaction.h"
+#include "texts/interaction.h"
 
 namespace rp70::test {
 

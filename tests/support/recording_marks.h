@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "link/marking.h"
+#include "memory/marking.h"
 
 namespace rp70::test {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "model/number_text.h"
+#include "texts/number_text.h"
 
 namespace rp70::test {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <filesystem>
 
-#include "shell/language_texts.h"
-#include "shell/user_context.h"
 #include "support/recording_interaction.h"
+#include "texts/language_texts.h"
+#include "texts/user_context.h"
 
 namespace rp70::test {
 

@@ -19,14 +19,20 @@ inline constexpr std::size_t kBookEntrySize = 14;
 /// Size of the whole Book: the entries in index order, without gaps.
 inline constexpr std::size_t kBookSize = kBookEntryCount * kBookEntrySize;
 
+/// Width of the call ID.
+inline constexpr std::size_t kBookIdWidth = 5;
+
+/// Width of the name.
+inline constexpr std::size_t kBookNameWidth = 7;
+
 /// One call partner, in stored order.
 struct BookEntry {
     /// Position of the entry; equals its array index after every sort.
     std::int16_t BookIndex = 0;
     /// Call ID, decimal digits.
-    FixedText<5> BookId{};
+    FixedText<kBookIdWidth> BookId{};
     /// Name: "A" … "Z", "0" … "9" and space.
-    FixedText<7> BookName{};
+    FixedText<kBookNameWidth> BookName{};
 
     bool operator==(const BookEntry&) const = default;
 };

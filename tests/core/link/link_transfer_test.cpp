@@ -8,11 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "factory/test_blocks.h"
 #include "files/modified_check.h"
-#include "link/memory_codec.h"
-#include "link/radio_info_codec.h"
+#include "memory/memory_codec.h"
+#include "memory/radio_info_codec.h"
+#include "memory/test_blocks.h"
 #include "radio_simulator.h"
+#include "shell/startup.h"
 #include "support/recording_interaction.h"
 #include "support/recording_marks.h"
 #include "support/rich_image.h"

@@ -9,10 +9,10 @@
 #include <tuple>
 
 #include "model/bands.h"
-#include "model/number_text.h"
 #include "support/file_contents.h"
 #include "support/recording_interaction.h"
 #include "support/temp_folder.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "model/number_text.h"
+#include "texts/number_text.h"
 
 namespace rp70 {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "factory/factory_mode.h"
 #include "files/data_file.h"
-#include "shell/ini_file.h"
+#include "shell/ini_save.h"
 #include "shell/program_folder.h"
 #include "shell/startup.h"
 #include "support/file_contents.h"

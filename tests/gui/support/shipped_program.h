@@ -7,9 +7,9 @@
 #include <string>
 
 #include "model/radio_image.h"
-#include "shell/language_texts.h"
 #include "shell/startup.h"
 #include "support/recording_interaction.h"
+#include "texts/language_texts.h"
 
 namespace rp70::test {
 

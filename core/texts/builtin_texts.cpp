@@ -1,0 +1,58 @@
+#include "texts/builtin_texts.h"
+
+#include <array>
+#include <utility>
+
+namespace rp70 {
+namespace {
+
+using Pair = std::pair<std::string_view, std::string_view>;
+
+// Indexed by BuiltinText.
+constexpr std::array<Pair, 29> kPairs = {{
+    {"Read data from radio", "从对讲机读取数据"},
+    {"Write data to radio", "向对讲机写入数据"},
+    {"Completion percentage:", "完成进度:"},
+    {"Read data from radio.\r\nDo you wish continue?", "从对讲机读取数据。\r\n是否继续？"},
+    {"Write data to radio.\r\nDo you wish continue?", "向对讲机写入数据。\r\n是否继续？"},
+    {"Model type is wrong. ", "机型类型错误。"},
+    {"Radio is killed,can't be written!", "对讲机被遥毙，不能写入！"},
+    {"Radio is fainted,can't be written!", "对讲机被遥晕，不能写入！"},
+    {"Version is wrong. Overwrite?", "版本错误。"},
+    {"Frequencys is wrong!", "频段类型错误！"},
+    {"All data will be cleared.", "所有数据将被清空。"},
+    {"file error.", "文件错误。"},
+    {"file password error.", "文件密码错误。"},
+    {"File Password Set", "文件密码设置"},
+    {"File Password", "文件密码"},
+    {"file will be Overwrite,Continue?", "文件将被覆盖，是否继续？"},
+    {"File has been modify,save it now?", "当前文件已被修改，是否现在保存？"},
+    {"Data File", "数据文件"},
+    {"Frequency data will be cleared.", "频率数据将被清除。"},
+    {"Warning", "警告"},
+    {"&Close", "关闭(&C)"},
+    {"Communication failure", "通信失败"},
+    {"Test value %1 does not fit its place in the radio; nothing has been written.",
+     "测试值%1超出对讲机的存储范围，未写入任何数据。"},
+    {"No serial port is chosen (Settings > COM Port).", "未选择串口（设置 > 串口）。"},
+    {"Port %1 is not there: check that the cable is plugged in.",
+     "串口%1不存在：请检查写频线是否已插好。"},
+    {"Port %1 may not be opened by this user (%2).", "当前用户无权打开串口%1（%2）。"},
+    {"Add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in "
+     "again.",
+     "请将当前用户加入 dialout 组（sudo usermod -aG dialout $USER），然后注销并重新登录。"},
+    {"Port %1 is in use by another program (%2); close that program and try again.",
+     "串口%1正被其他程序占用（%2），请关闭该程序后重试。"},
+    {"Port %1: %2", "串口%1：%2"},
+}};
+
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::PortOtherFault) + 1);
+
+} // namespace
+
+std::string_view BuiltinTextFor(BuiltinText text, Language language) {
+    const Pair& pair = kPairs[static_cast<std::size_t>(text)];
+    return language == Language::Chinese ? pair.second : pair.first;
+}
+
+} // namespace rp70
