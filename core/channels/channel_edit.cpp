@@ -57,24 +57,6 @@ int Count(const std::vector<std::string>& list) {
     return static_cast<int>(list.size());
 }
 
-// The position a stored value selects: the value itself when the list has it, else the first
-// entry, and no selection in an empty list.
-int PositionFor(int value, const std::vector<std::string>& list) {
-    if (list.empty()) {
-        return kNoSelection;
-    }
-    return value >= 0 && value < Count(list) ? value : 0;
-}
-
-// The position selecting by text gives: the first entry equal to `text`, else the first entry.
-int PositionOfText(const std::vector<std::string>& list, std::string_view text) {
-    if (list.empty()) {
-        return kNoSelection;
-    }
-    const auto found = std::find(list.begin(), list.end(), text);
-    return found == list.end() ? 0 : static_cast<int>(found - list.begin());
-}
-
 // The first entry of a list, or no selection when it is empty.
 int FirstEntry(const std::vector<std::string>& list) {
     return list.empty() ? kNoSelection : 0;
@@ -236,16 +218,6 @@ void ShowMessage(UserContext& ctx, std::string_view text) {
 }
 
 } // namespace
-
-std::string ItemByIndex(const std::vector<std::string>& list, int index) {
-    const int position = PositionFor(index, list);
-    return position == kNoSelection ? std::string() : list[static_cast<std::size_t>(position)];
-}
-
-std::string FindItem(const std::vector<std::string>& list, std::string_view text) {
-    const int position = PositionOfText(list, text);
-    return position == kNoSelection ? std::string() : list[static_cast<std::size_t>(position)];
-}
 
 ChannelEditLists BuildChannelEditLists(const RadioImage& image, const FeatureFlags& features,
                                        const LanguageTexts& texts) {

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/choice_list.h"
 #include "model/feature_flags.h"
 #include "model/radio_image.h"
 #include "model/records/channel_record.h"
@@ -35,18 +36,8 @@ inline constexpr std::string_view kNoFindDataText = "No Find Data!";
 /// Message of AddNewUFreData when all channel slots are taken.
 inline constexpr std::string_view kChannelTableFullText = "All channel slots are in use.";
 
-/// Position of a list without a selection.
-inline constexpr int kNoSelection = -1;
-
 /// Number of one-character name boxes.
 inline constexpr std::size_t kNameBoxCount = 7;
-
-/// Entry `index` of `list`, entry 0 when the index is outside the list, the empty text for an
-/// empty list.
-std::string ItemByIndex(const std::vector<std::string>& list, int index);
-
-/// The first entry of `list` equal to `text`, else entry 0; the empty text for an empty list.
-std::string FindItem(const std::vector<std::string>& list, std::string_view text);
 
 /// The entries of the dialog's lists, built once when it opens. A list's position is the value
 /// it edits unless its input says otherwise.
