@@ -470,7 +470,7 @@ ChannelEditStates InputStates(const ChannelEditInputs& inputs, const ChannelEdit
         bandIndex == kFixedFrequencyBand && number >= 1 && number <= kFixedFrequencyChannels;
     states.RxEditable = !fixedFrequencies;
     states.TxEditable = states.InputsOn && !fixedFrequencies;
-    states.PttIdCodeEditable = states.InputsOn && number >= 1 && number <= kMemoryChannelCount;
+    states.PttIdCodeEditable = states.InputsOn && IsMemoryChannel(number);
     states.CodeList = ChosenSignalling(inputs, lists);
     states.PttIdShown =
         states.CodeList == kSignallingDtmf || states.CodeList == kSignallingFiveTone;

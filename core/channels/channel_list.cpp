@@ -7,10 +7,6 @@ namespace {
 
 constexpr std::uint8_t kAlertCodeFiveTone = 2;
 
-bool IsMemoryChannel(int number) {
-    return number >= 1 && number <= kMemoryChannelCount;
-}
-
 // A scan priority channel holds the channel number 1 … 200, 0 meaning "none". "None" stays as
 // it is; a channel that no longer exists moves to NearestMemoryChannel, which is 0 ("none")
 // when the table holds no memory channel.

@@ -11,9 +11,6 @@
 
 namespace rp70 {
 
-/// Highest memory channel number; 201 … 204 are PA, PB, CALL and VFO.
-inline constexpr int kMemoryChannelCount = 200;
-
 /// The first used slot (0 … ChannelCount − 1, in slot order) that carries `number`.
 std::optional<int> FindChannel(const RadioImage& image, int number);
 

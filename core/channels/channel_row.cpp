@@ -30,7 +30,6 @@ constexpr int kKeyNone = 1206;
 constexpr std::array<int, 3> kPowerKeys = {1204, 1221, 1205};
 
 constexpr std::array<std::string_view, 3> kBandwidths = {"25K", "20K", "12.5K"};
-constexpr std::array<std::string_view, 4> kSpecialLabels = {"PA", "PB", "CALL", "VFO"};
 
 template <std::size_t N> std::string_view StoredDigits(const FixedText<N>& field) {
     return std::string_view(field.data(), N);
@@ -151,16 +150,6 @@ std::vector<ChannelRowTexts> RenderChannelTable(const RadioImage& image, UserCon
         }
     }
     return rows;
-}
-
-std::string RowLabel(int row) {
-    if (row >= 1 && row <= kMemoryChannelCount) {
-        return FormatInteger(row - 1);
-    }
-    if (row > kMemoryChannelCount && row <= kChannelRows) {
-        return std::string(kSpecialLabels[static_cast<std::size_t>(row - kMemoryChannelCount - 1)]);
-    }
-    return {};
 }
 
 std::array<std::string, 11> ChannelTableHeaders(const LanguageTexts& texts) {

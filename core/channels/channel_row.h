@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "model/channel_label.h" // RowLabel, the label column
 #include "model/radio_image.h"
 #include "model/records/channel_record.h"
 #include "texts/language_texts.h"
@@ -36,10 +37,6 @@ ChannelRowTexts RenderChannelNumber(const RadioImage& image, int number, UserCon
 /// into the row of their number, so a later slot with the same number wins. Rows without a
 /// slot, and slots whose number has no row, leave nothing.
 std::vector<ChannelRowTexts> RenderChannelTable(const RadioImage& image, UserContext& ctx);
-
-/// Label of row `row`: "0" … "199" for rows 1 … 200 (one below the channel number), "PA",
-/// "PB", "CALL" and "VFO" for rows 201 … 204, the empty text for any other row.
-std::string RowLabel(int row);
 
 /// Headers of columns 0 … 10 from the language texts; the two tone columns have two lines
 /// separated by "\r\n".

@@ -30,6 +30,10 @@ std::string ShortestFixed(double value) {
 
 } // namespace
 
+int NumberOr(std::string_view text, int fallback) {
+    return ParseWholeNumberAs<int>(text).value_or(fallback);
+}
+
 std::string_view TrimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) {

@@ -33,6 +33,10 @@ template <std::integral T> std::optional<T> ParseWholeNumberAs(std::string_view 
     return static_cast<T>(*value);
 }
 
+/// The whole number `text` holds (as ParseWholeNumber reads it), or `fallback` when the text is
+/// empty, not a whole number or beyond int: what a list entry such as "17" stands for.
+int NumberOr(std::string_view text, int fallback);
+
 /// `text` without spaces and tabs at either end.
 std::string_view TrimBlanks(std::string_view text);
 

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "shell/dialog_inputs.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"
@@ -51,43 +52,12 @@ constexpr int kPttIdCodeLength = 5;
 // Room around the one character of a name box (frame and margins), in pixels.
 constexpr int kNameBoxPadding = 14;
 
-QComboBox* NewCombo(QWidget* parent, const char* name, const std::vector<std::string>& entries) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(QLatin1String(name));
-    for (const std::string& entry : entries) {
-        combo->addItem(ToQt(entry));
-    }
-    combo->setCurrentIndex(-1);
-    EnterMovesFocus(combo);
-    return combo;
-}
-
-QCheckBox* NewCheck(QWidget* parent, const char* name) {
-    auto* check = new QCheckBox(parent);
-    check->setObjectName(QLatin1String(name));
-    EnterMovesFocus(check);
-    return check;
-}
-
-QCheckBox* NewCheck(QWidget* parent, const char* name, int key) {
-    QCheckBox* check = NewCheck(parent, name);
-    SetTextKey(check, key);
-    return check;
-}
-
 QLineEdit* NewEdit(QWidget* parent, const char* name, int maxLength, TextInputOptions options) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setMaxLength(maxLength);
     ApplyTextInputRules(edit, std::move(options));
     return edit;
-}
-
-QLabel* KeyLabel(QWidget* parent, int key, QWidget* buddy) {
-    auto* label = new QLabel(parent);
-    SetTextKey(label, key);
-    label->setBuddy(buddy);
-    return label;
 }
 
 QLabel* TextLabel(QWidget* parent, const QString& text, QWidget* buddy) {
@@ -111,16 +81,6 @@ void ShowText(QLineEdit* edit, const std::string& text) {
         const QSignalBlocker blocker(edit);
         edit->setText(shown);
     }
-}
-
-void ShowPosition(QComboBox* combo, int position) {
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(position >= 0 && position < combo->count() ? position : -1);
-}
-
-void ShowCheck(QCheckBox* check, bool on) {
-    const QSignalBlocker blocker(check);
-    check->setChecked(on);
 }
 
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {

@@ -7,6 +7,7 @@
 #include <locale>
 #include <string>
 
+#include "editors/scan_edit.h"
 #include "model/bands.h"
 #include "model/conversions.h"
 #include "model/radio_image.h"
@@ -76,6 +77,12 @@ TEST_F(CommaLocale, NewImageAndSettings) {
     ASSERT_TRUE(WriteWindowPlacement(placement, {-10, 20, 1024, 768}));
     EXPECT_EQ(ReadWindowPlacement(placement).MainLeft, -10);
     EXPECT_EQ(ReadWindowPlacement(placement).MainWidth, 1024);
+}
+
+TEST_F(CommaLocale, ScanTimes) {
+    const ScanEditLists lists = BuildScanEditLists(RadioImage(), texts);
+    EXPECT_EQ(lists.LookBackTimes[5], "1.0");
+    EXPECT_EQ(lists.ResumeDelays.front(), "0.1");
 }
 
 } // namespace

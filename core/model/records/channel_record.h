@@ -13,6 +13,14 @@ namespace rp70 {
 /// Size of a ChannelRecord in the channel file.
 inline constexpr std::size_t kChannelRecordSize = 108;
 
+/// Highest memory channel number; 201 … 204 are PA, PB, CALL and VFO.
+inline constexpr int kMemoryChannelCount = 200;
+
+/// True for the memory channels 1 … 200.
+constexpr bool IsMemoryChannel(int number) {
+    return number >= 1 && number <= kMemoryChannelCount;
+}
+
 /// `TxToneType` / `RxToneType`: no tone, a CTCSS tone or a DCS code.
 inline constexpr std::int16_t kToneNone = 0;
 inline constexpr std::int16_t kToneCtcss = 1;
