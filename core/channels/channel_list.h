@@ -1,24 +1,14 @@
 #pragma once
-// Operations on the compact channel table of an image: finding, deleting and the repairs of the
+// Operations on the compact channel table of an image: deleting and the repairs of the
 // references that other records hold into the channel list and into the 2-tone and 5-tone
-// tables.
+// tables. Finding a channel is model/channel_lookup.h's.
 
-#include <optional>
-
+#include "model/channel_lookup.h"
 #include "model/radio_image.h"
 #include "model/records/five_tone_record.h"
 #include "model/records/two_tone_record.h"
 
 namespace rp70 {
-
-/// The first used slot (0 … ChannelCount − 1, in slot order) that carries `number`.
-std::optional<int> FindChannel(const RadioImage& image, int number);
-
-/// True when a used slot carries `number`, whether it holds data or not.
-bool ChannelExists(const RadioImage& image, int number);
-
-/// True when a used slot carries `number` and its `InUse` is 1.
-bool ChannelIsUsed(const RadioImage& image, int number);
 
 /// Removes the slot of `number`: every later used slot moves down by one and `ChannelCount`
 /// drops by one. Nothing happens when no slot carries the number.

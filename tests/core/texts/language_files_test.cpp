@@ -78,7 +78,7 @@ constexpr KeyRange kOtherKeys[] = {
     {1780, 1780},
     {3001, 3003},
     // options dialog (1717 and 1740 ... 1746 belong to the channel and DTMF dialogs)
-    {1700, 1724},
+    {1700, 1725},
     {1727, 1756},
     {1761, 1762},
     {1765, 1770},
