@@ -44,15 +44,6 @@ template <std::size_t N> std::string_view Stored(const FixedText<N>& field) {
     return std::string_view(field.data(), N);
 }
 
-template <std::size_t N>
-std::vector<std::string> KeyTexts(const std::array<int, N>& keys, const LanguageTexts& texts) {
-    std::vector<std::string> list;
-    for (int key : keys) {
-        list.push_back(texts.GetText(key));
-    }
-    return list;
-}
-
 int Count(const std::vector<std::string>& list) {
     return static_cast<int>(list.size());
 }
@@ -227,7 +218,7 @@ ChannelEditLists BuildChannelEditLists(const RadioImage& image, const FeatureFla
         lists.Steps.emplace_back(step);
     }
     lists.Bandwidths = {"25KHz", "20KHz", "12.5KHz"};
-    lists.Powers = KeyTexts(kPowerKeys, texts);
+    lists.Powers = texts.GetTexts(kPowerKeys);
 
     lists.Signalling = {texts.GetText(kKeyNone)};
     if (features.HasDTMF) {
@@ -264,10 +255,10 @@ ChannelEditLists BuildChannelEditLists(const RadioImage& image, const FeatureFla
     for (int code = 0; code <= kMaxDcsCode; ++code) {
         lists.DcsCodes.push_back(DcsCodeText(code));
     }
-    lists.ScramblerModes = KeyTexts(kScramblerKeys, texts);
-    lists.PttIdModes = KeyTexts(kPttIdModeKeys, texts);
-    lists.SquelchModes = KeyTexts(kSquelchKeys, texts);
-    lists.ExtraDisplays = KeyTexts(kExtraDisplayKeys, texts);
+    lists.ScramblerModes = texts.GetTexts(kScramblerKeys);
+    lists.PttIdModes = texts.GetTexts(kPttIdModeKeys);
+    lists.SquelchModes = texts.GetTexts(kSquelchKeys);
+    lists.ExtraDisplays = texts.GetTexts(kExtraDisplayKeys);
     lists.BusyLockModes = {texts.GetText(kKeyBusyLockOff), "Repeater", "Busy"};
     return lists;
 }

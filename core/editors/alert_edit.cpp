@@ -43,15 +43,6 @@ std::vector<std::string> Numbers(int first, int last) {
     return list;
 }
 
-template <std::size_t N>
-std::vector<std::string> KeyTexts(const std::array<int, N>& keys, const LanguageTexts& texts) {
-    std::vector<std::string> list;
-    for (int key : keys) {
-        list.push_back(texts.GetText(key));
-    }
-    return list;
-}
-
 std::uint8_t Byte(int value) {
     return static_cast<std::uint8_t>(std::clamp(value, 0, 255));
 }
@@ -84,7 +75,7 @@ std::uint8_t IdCodeValue(const AlertEditLists& lists, const AlertEditInputs& inp
 
 AlertEditLists BuildAlertEditLists(const RadioImage& image, const LanguageTexts& texts) {
     AlertEditLists lists;
-    lists.AlarmModes = KeyTexts(kAlarmModeKeys, texts);
+    lists.AlarmModes = texts.GetTexts(kAlarmModeKeys);
     lists.IdCodeTypes = {texts.GetText(kKeyNoCode), "DTMF", "5Tone"};
 
     const FunctionData& function = image.Record.Function;
@@ -103,7 +94,7 @@ AlertEditLists BuildAlertEditLists(const RadioImage& image, const LanguageTexts&
     }
 
     lists.Seconds = Numbers(1, 255);
-    lists.ChannelSelects = KeyTexts(kChannelSelectKeys, texts);
+    lists.ChannelSelects = texts.GetTexts(kChannelSelectKeys);
     lists.EmergencyChannels = MemoryChannelLabels(image);
     lists.Cycles = Numbers(0, 255);
     lists.Cycles.front() = texts.GetText(kKeyContinuous);

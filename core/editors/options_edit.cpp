@@ -53,14 +53,6 @@ constexpr std::array<std::string_view, 3> kKeyKinds = {"Short", "Long", "FUNC +"
 
 constexpr std::size_t kPasswordLength = 6;
 
-std::vector<std::string> KeyTexts(std::initializer_list<int> keys, const LanguageTexts& texts) {
-    std::vector<std::string> list;
-    for (int key : keys) {
-        list.push_back(texts.GetText(key));
-    }
-    return list;
-}
-
 std::vector<std::string> Numbers(int first, int last, std::string_view unit = {}) {
     std::vector<std::string> list;
     for (int n = first; n <= last; ++n) {
@@ -170,28 +162,28 @@ const std::vector<std::string>& KeyFunctionList() {
 OptionsEditLists BuildOptionsEditLists(const RadioImage& image, const LanguageTexts& texts) {
     OptionsEditLists lists;
     auto& l = lists.Lists;
-    l[0] = KeyTexts({1750, 1751, 1752}, texts);
-    l[1] = KeyTexts({1753, 1754}, texts);
+    l[0] = texts.GetTexts({1750, 1751, 1752});
+    l[1] = texts.GetTexts({1753, 1754});
     l[kStartChannelList] = ChannelList(image);
     l[3] = Numbers(0, 20);
     l[4] = Numbers(0, 25);
-    l[5] = KeyTexts({1747, 1748, 1749}, texts);
-    l[6] = KeyTexts({1790, 1791, 1792}, texts);
+    l[5] = texts.GetTexts({1747, 1748, 1749});
+    l[6] = texts.GetTexts({1790, 1791, 1792});
     l[7] = {"0s", "1s", "2s", "3s", "Always"};
     l[8] = Numbers(1, 32);
     l[9] = {"1750Hz", "2100Hz", "1000Hz", "1450Hz"};
-    l[10] = KeyTexts({1755}, texts);
+    l[10] = texts.GetTexts({1755});
     for (const std::string& minutes : Numbers(1, kTimeOutMinutes, texts.GetText(kMinutesKey))) {
         l[10].push_back(minutes);
     }
-    l[11] = KeyTexts({1755, 1768, 1769, 1770}, texts);
-    l[12] = KeyTexts({1761, 1762}, texts);
-    l[13] = KeyTexts({1755, 1756}, texts);
-    l[14] = KeyTexts({1794, 1795}, texts);
-    l[15] = KeyTexts({1727, 1728, 1729, 1755}, texts);
-    l[16] = KeyTexts({1755, 3010, 3011}, texts);
-    l[17] = KeyTexts({1798, 1799}, texts);
-    l[kChannelDisplayList] = KeyTexts({1796, 1797}, texts);
+    l[11] = texts.GetTexts({1755, 1768, 1769, 1770});
+    l[12] = texts.GetTexts({1761, 1762});
+    l[13] = texts.GetTexts({1755, 1756});
+    l[14] = texts.GetTexts({1794, 1795});
+    l[15] = texts.GetTexts({1727, 1728, 1729, 1755});
+    l[16] = texts.GetTexts({1755, 3010, 3011});
+    l[17] = texts.GetTexts({1798, 1799});
+    l[kChannelDisplayList] = texts.GetTexts({1796, 1797});
 
     for (std::size_t row = 0; row < kKeyFunctionCount; ++row) {
         for (const std::string& function : KeyFunctionList()) {

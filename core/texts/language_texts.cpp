@@ -41,6 +41,15 @@ LanguageTexts LanguageTexts::Load(const std::filesystem::path& file, Language la
     return texts;
 }
 
+std::vector<std::string> LanguageTexts::GetTexts(std::span<const int> keys) const {
+    std::vector<std::string> texts;
+    texts.reserve(keys.size());
+    for (const int key : keys) {
+        texts.push_back(GetText(key));
+    }
+    return texts;
+}
+
 std::string LanguageTexts::GetText(int key) const {
     return Value("OTHER", FormatInteger(key));
 }

@@ -3,9 +3,12 @@
 // language file and the built-in English/Chinese pairs.
 
 #include <filesystem>
+#include <initializer_list>
 #include <map>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "texts/builtin_texts.h"
 
@@ -26,6 +29,11 @@ public:
 
     /// Value of `key` in section "OTHER", trimmed; empty when missing.
     std::string GetText(int key) const;
+    /// GetText of each key, in order: the entries of a list of fixed choices.
+    std::vector<std::string> GetTexts(std::span<const int> keys) const;
+    std::vector<std::string> GetTexts(std::initializer_list<int> keys) const {
+        return GetTexts(std::span<const int>(keys.begin(), keys.size()));
+    }
     /// Value of `key` in section "MSG" (for example "9001"), trimmed; empty when missing.
     std::string Msg(std::string_view key) const;
     /// Value of `key` in section "OPTION", trimmed; empty when missing.
