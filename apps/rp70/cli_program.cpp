@@ -1,6 +1,7 @@
 #include "cli_program.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <cstdio>
 
 #include "files/data_file.h"
@@ -21,6 +22,21 @@ CliProgram::CliProgram()
                                                             false},
                                                            *Image)),
       Ctx{Terminal, State.Texts} {}
+
+std::size_t DisplayWidth(const std::string& text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string Printable(std::string text) {
+    for (char& c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
+            c = '?';
+        }
+    }
+    return text;
+}
 
 int Fail(const std::string& line, int status) {
     std::fprintf(stderr, "rp70: %s\n", line.c_str());

@@ -30,6 +30,12 @@ public:
     UserContext Ctx;
 };
 
+/// Characters a text takes on the terminal (UTF-8 continuation bytes take none).
+std::size_t DisplayWidth(const std::string& text);
+
+/// `text` with control characters (possible in damaged files) shown as "?".
+std::string Printable(std::string text);
+
 /// Prints "rp70: <line>" on stderr and returns `status`.
 int Fail(const std::string& line, int status = kExitFailure);
 

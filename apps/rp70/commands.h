@@ -15,6 +15,10 @@ int RunNew(const QStringList& arguments);
 /// `rp70 show FILE.dat [--password PW] [--used]`: the channel table of a data file.
 int RunShow(const QStringList& arguments);
 
+/// `rp70 settings FILE.dat [--password PW]`: the options, scan, alert and book settings of a
+/// data file, as the editors show them.
+int RunSettings(const QStringList& arguments);
+
 /// `rp70 memory FILE.dat [--password PW] [--raw OUT.bin]`: the radio memory a Write sends.
 int RunMemory(const QStringList& arguments);
 

@@ -10,13 +10,6 @@
 namespace rp70::cli {
 namespace {
 
-/// Characters a text takes on the terminal (UTF-8 continuation bytes take none).
-std::size_t DisplayWidth(const std::string& text) {
-    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
-        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }));
-}
-
 std::string OnOneLine(std::string text) {
     std::string line;
     for (char c : text) {
@@ -27,16 +20,6 @@ std::string OnOneLine(std::string text) {
         }
     }
     return line;
-}
-
-/// `text` with control characters (possible in damaged files) shown as "?".
-std::string Printable(std::string text) {
-    for (char& c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) {
-            c = '?';
-        }
-    }
-    return text;
 }
 
 void PrintTable(const std::vector<std::vector<std::string>>& rows) {

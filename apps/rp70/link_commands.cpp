@@ -17,12 +17,12 @@
 
 #include "cli_program.h"
 #include "commands.h"
+#include "editors/radio_info_view.h"
 #include "factory/factory_mode.h"
 #include "files/data_file.h"
 #include "files/test_data_file.h"
 #include "link/radio_password.h"
 #include "link_session.h"
-#include "model/bands.h"
 #include "model/fixed_text.h"
 #include "serial_ports.h"
 #include "shell/feature_file.h"
@@ -422,32 +422,16 @@ int RunInfo(const QStringList& arguments) {
         return ExitStatus(result);
     }
 
-    const RadioInfo& info = program.State.Info;
-    const std::vector<std::pair<const char*, std::string>> fields = {
-        {"Radio Type", ModelDisplayName(info.InfoModel, info.InfoBand)},
-        {"Frequency", std::string(BandCaption(info.InfoBand))},
-        {"Area Code", info.AreaCode},
-        {"Manufacture Code", TextOf(info.BatchNumber)},
-        {"User Code", TextOf(info.CustomerCode)},
-        {"Serial Number", TextOf(info.SerialNumber)},
-        {"Producted Date", TextOf(info.ProductionDate)},
-        {"Maintained Date", TextOf(info.MaintenanceDate)},
-        {"Maintained Description", TextOf(info.MaintenanceText)},
-        {"Version", info.FirmwareVersion},
-        {"Dealer Code", TextOf(info.DealerCode)},
-        {"Stock Date", TextOf(info.StockDate)},
-        {"Sell Date", TextOf(info.SaleDate)},
-        {"Seller", TextOf(info.Handler)},
-    };
+    const SettingLines fields = RadioInfoSettingLines(program.State.Info, program.State.Texts);
     std::size_t width = 0;
-    for (const auto& field : fields) {
-        width = std::max(width, std::string(field.first).size());
+    for (const SettingLine& field : fields) {
+        width = std::max(width, DisplayWidth(field.Label));
     }
-    for (const auto& [caption, value] : fields) {
-        std::string line = std::string(caption) + ':';
-        const std::string text = OneLine(value);
+    for (const SettingLine& field : fields) {
+        std::string line = field.Label + ':';
+        const std::string text = OneLine(field.Value);
         if (!text.empty()) {
-            line.append(width + 2 - line.size(), ' ');
+            line.append(width + 2 - DisplayWidth(line), ' ');
             line += text;
         }
         std::printf("%s\n", line.c_str());

@@ -20,6 +20,8 @@ constexpr std::array kCommands = {
     Command{"status", "start-up state and the new radio image", rp70::cli::RunStatus},
     Command{"new", "save a new image as a data file", rp70::cli::RunNew},
     Command{"show", "channel table of a data file as the desktop shows it", rp70::cli::RunShow},
+    Command{"settings", "options, scan, alert and book settings as the editors show them",
+            rp70::cli::RunSettings},
     Command{"memory", "radio memory a Write would send, as hex", rp70::cli::RunMemory},
     Command{"decode", "decode a raw radio memory into a data file", rp70::cli::RunDecode},
     Command{"ports", "list the serial ports", rp70::cli::RunPorts},
@@ -31,7 +33,7 @@ constexpr std::array kCommands = {
 QString Description() {
     QString text = "Command line tool for KT-RP70 radios.\n\nCommands:\n";
     for (const Command& command : kCommands) {
-        text += QString("  %1  %2\n").arg(QString(command.Name), -7).arg(command.Summary);
+        text += QString("  %1  %2\n").arg(QString(command.Name), -8).arg(command.Summary);
     }
     text += "\nrp70 COMMAND --help shows the options of a command.";
     return text;

@@ -47,9 +47,9 @@ bool NodeShown(const QString& key, const FeatureFlags& features, bool factoryMod
 }
 
 constexpr TreeNode kTreeNodes[] = {
-    {"N1", 0, true},     {"N4", 5021, false},  {"N5", 5023, false},  {"N6", 5024, false},
-    {"N7", 5025, false}, {"N10", 2400, false}, {"N11", 2600, false}, {"N8", 5804, false},
-    {"N9", 5028, false}, {"N14", 8000, false},
+    {"N1", 0, true},     {"N4", 5021, true},   {"N5", 5023, false}, {"N6", 5024, false},
+    {"N7", 5025, false}, {"N10", 2400, true},  {"N11", 2600, true}, {"N8", 5804, true},
+    {"N9", 5028, true},  {"N14", 8000, false},
 };
 
 /// A caption as a title: a "[*]" in a file name is no modification mark.
@@ -179,8 +179,14 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindow::TreeItemClicked(QTreeWidgetItem* item) {
-    if (item != nullptr && item->data(0, Qt::UserRole).toString() == QLatin1String("N1")) {
+    if (item == nullptr || item->isDisabled()) {
+        return;
+    }
+    const QString key = item->data(0, Qt::UserRole).toString();
+    if (key == QLatin1String("N1")) {
         table_->show();
+    } else {
+        OpenEditor(key);
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "channels/channel_clipboard.h"
 #include "files/file_commands.h"
+#include "link/link_port.h"
 #include "memory/block_passes.h"
 #include "model/radio_image.h"
 #include "shell/startup.h"
@@ -94,13 +95,25 @@ private:
     void RunChannelCommand(ChannelCommand command);
     void EditCurrentChannel();
     void EditChannel(int number);
-    void Transfer(TransferKind kind);
+    /// Runs a transfer unless one is under way; how it ended, nullopt when it did not start.
+    std::optional<TransferOutcome> Transfer(TransferKind kind);
     void ReadFromRadio();
     void EnterRadioPassword();
     void ChooseComPort();
     void ShowModelDialog();
     void ShowAbout();
     void ChooseLanguage();
+
+    // Editors (main_window_editors.cpp).
+    /// Opens the editor of the tree node `key` ("N4" options, "N10" scan, …); nothing for a node
+    /// without one.
+    void OpenEditor(const QString& key);
+    void EditOptions();
+    void EditScan();
+    void EditAlert();
+    void EditBook();
+    /// Reads the radio information from the radio and, when that succeeded, shows it.
+    void ShowEmbeddedMessage();
 
     // Loading and layout (main_window.cpp).
     void BuildCentralArea();

@@ -67,16 +67,18 @@ void MainWindow::EditChannel(int number) {
     }
 }
 
-void MainWindow::Transfer(TransferKind kind) {
+std::optional<TransferOutcome> MainWindow::Transfer(TransferKind kind) {
     if (transferRunning_) {
-        return;
+        return std::nullopt;
     }
     transferRunning_ = true;
     TransferHooks hooks;
     hooks.ImageReplaced = [this] { ShowListByData(); };
     hooks.FeaturesChanged = [this] { LoadShowTree(); };
-    RunTransfer(kind, image_, state_, ui_, this, hooks);
+    const std::optional<TransferOutcome> outcome =
+        RunTransfer(kind, image_, state_, ui_, this, hooks);
     transferRunning_ = false;
+    return outcome;
 }
 
 void MainWindow::ReadFromRadio() {

@@ -92,15 +92,18 @@ void MainWindow::BuildMenus() {
     QMenu* edit = AddMenu(bar, "mnuEdit", 1010);
     connect(AddEntry(edit, "mnuEditCH", 1011), &QAction::triggered, this,
             &MainWindow::EditCurrentChannel);
-    AddEntry(edit, "MnuViewSetMode", 1021, {}, kNotYetAvailable);
+    connect(AddEntry(edit, "MnuViewSetMode", 1021), &QAction::triggered, this,
+            &MainWindow::EditOptions);
     AddEntry(edit, "MnuViewRadio", 1022, {}, false); // never available
     dtmfAction_ = AddEntry(edit, "MnuViewDTMF", 1023, {}, kNotYetAvailable);
     twoToneAction_ = AddEntry(edit, "MnuView2Tone", 1024, {}, kNotYetAvailable);
     fiveToneAction_ = AddEntry(edit, "MnuView5Tone", 1025, {}, kNotYetAvailable);
-    AddEntry(edit, "MnuViewScan", 2401, {}, kNotYetAvailable);
-    AddEntry(edit, "MnuViewAlert", 2601, {}, kNotYetAvailable);
-    AddEntry(edit, "MnuCommBook", 1804, {}, kNotYetAvailable);
-    AddEntry(edit, "MnuEMg", 1028, {}, kNotYetAvailable);
+    connect(AddEntry(edit, "MnuViewScan", 2401), &QAction::triggered, this, &MainWindow::EditScan);
+    connect(AddEntry(edit, "MnuViewAlert", 2601), &QAction::triggered, this,
+            &MainWindow::EditAlert);
+    connect(AddEntry(edit, "MnuCommBook", 1804), &QAction::triggered, this, &MainWindow::EditBook);
+    connect(AddEntry(edit, "MnuEMg", 1028), &QAction::triggered, this,
+            &MainWindow::ShowEmbeddedMessage);
     testDataAction_ = AddEntry(edit, "mnuTestData", 8001, {}, kNotYetAvailable);
 
     QMenu* settings = AddMenu(bar, "MnuSet", 1030);

@@ -35,6 +35,19 @@ poke "$work/radio.bin" 8243 'UHF    '
 poke "$work/radio.bin" 8256 '\001\106\122\120' # 146.525
 poke "$work/radio.bin" 672 '\001\106\000\000'  # CALL 146.000
 poke "$work/radio.bin" 704 '\001\120\000\000'  # VFO 150.000
+# Options, scan and alert settings and two book entries other than a new image's.
+poke "$work/radio.bin" 528 '123\000  '                                  # power-on password
+poke "$work/radio.bin" 538 '\001'                                       # key lock
+poke "$work/radio.bin" 544 '\001\001\001\003\000\002\001\002\037\000\002\003\000\002\001\001'
+poke "$work/radio.bin" 560 '\303'
+poke "$work/radio.bin" 563 '\013\002\001'
+poke "$work/radio.bin" 568 '\001'                                       # password on
+poke "$work/radio.bin" 576 '\016\003\377\007\014\000\001\004\010\011\012\013' # keys
+poke "$work/radio.bin" 992 'HELLO  '                                   # welcome text
+poke "$work/radio.bin" 928 '\002\002\000\012\024\036\001\000\001\005\001\012\036' # alert
+poke "$work/radio.bin" 944 '\001\003\006\005\011\002\003\001\001\012\000\000\377\001' # scan
+poke "$work/radio.bin" 6528 '12\000\000\000345\000\000'                # book IDs
+poke "$work/radio.bin" 7168 'BOB\000\000\000\000\000ALICE\000\000'     # book names
 
 # It is read, written into a blank radio and read back: the same data.
 start_sim 3 --fast --memory "$work/radio.bin"
@@ -61,6 +74,13 @@ same_table "$work/radio.dat" "$work/back.dat" "written and read back"
 "$rp70" memory "$work/radio.dat" >"$work/memory1"
 "$rp70" memory "$work/back.dat" >"$work/memory2"
 cmp -s "$work/memory1" "$work/memory2" || fail "the radio memory of what was written and read back"
+"$rp70" settings "$work/radio.dat" >"$work/settings1"
+"$rp70" settings "$work/back.dat" >"$work/settings2"
+cmp -s "$work/settings1" "$work/settings2" ||
+    fail "settings written and read back: $(diff "$work/settings1" "$work/settings2" | head -5)"
+for shown in 'HELLO' 'BOB' 'ALICE' '345'; do
+    grep -q "$shown" "$work/settings1" || fail "settings show \"$shown\" as read"
+done
 
 # A new image and a protected data file go in and come back.
 expect 0 "$rp70" new --password PW -o "$work/new.dat"

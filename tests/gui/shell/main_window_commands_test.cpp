@@ -272,6 +272,19 @@ private slots:
         QCOMPARE(program.ui.Texts().back(), success);
         QCOMPARE(table->CellText(2, 1), QStringLiteral("146.52500"));
         QCOMPARE(table->CellText(2, 3), QStringLiteral("SIMPLX1"));
+
+        // The embedded message shows what a radio information transfer read.
+        QString serial;
+        driver.Then([&serial](QWidget* dialog) {
+            if (auto* edit = dialog->findChild<QLineEdit*>("serialNumberEdit")) {
+                serial = edit->text();
+            }
+            static_cast<QDialog*>(dialog)->reject();
+        });
+        Entry(window, "MnuEMg")->trigger();
+        QCOMPARE(driver.Pending(), 0);
+        QCOMPARE(serial, QString::fromStdString(TextOf(program.state.Info.SerialNumber)));
+        QVERIFY(!serial.isEmpty());
         QVERIFY(driver.Unexpected().isEmpty());
     }
 };

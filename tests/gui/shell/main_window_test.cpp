@@ -23,12 +23,14 @@
 #include "shell/main_window.h"
 #include "shell/startup.h"
 #include "support/gui_test.h"
+#include "support/modal_driver.h"
 #include "support/recording_interaction.h"
 #include "support/shipped_program.h"
 #include "support/temp_folder.h"
 
 using namespace rp70;
 using namespace rp70::gui;
+using rp70::test::ModalDriver;
 using rp70::test::RecordingInteraction;
 using rp70::test::TempFolder;
 using Program = rp70::test::StartedProgram;
@@ -118,10 +120,12 @@ private slots:
                  QStringList({"N1", "N4", "N5", "N6", "N7", "N10", "N11", "N8", "N9"}));
         QVERIFY(Entry(window, "MnuView5Tone")->isVisible());
 
-        // Only the channel table exists among the groups; the others wait for their editors.
+        // The signalling groups wait for their editors.
         QCOMPARE(Node(window.Tree(), "N1")->text(0), QStringLiteral("CH"));
-        QVERIFY(!Node(window.Tree(), "N1")->isDisabled());
-        for (const char* key : {"N4", "N5", "N6", "N7", "N10", "N11", "N8", "N9"}) {
+        for (const char* key : {"N1", "N4", "N10", "N11", "N8", "N9"}) {
+            QVERIFY2(!Node(window.Tree(), key)->isDisabled(), key);
+        }
+        for (const char* key : {"N5", "N6", "N7"}) {
             QVERIFY2(Node(window.Tree(), key)->isDisabled(), key);
         }
     }
@@ -151,17 +155,44 @@ private slots:
         program.state.Features = {true, true, true, false};
         MainWindow window(*program.image, program.state, program.ui);
         for (const char* name :
-             {"MnuViewSetMode", "MnuViewRadio", "MnuViewDTMF", "MnuView2Tone", "MnuView5Tone",
-              "MnuViewScan", "MnuViewAlert", "MnuCommBook", "MnuEMg", "mnuTestData", "mnuFilePrint",
-              "MnuHelpAutoTest", "MnuSetLanguage"}) {
+             {"MnuViewRadio", "MnuViewDTMF", "MnuView2Tone", "MnuView5Tone", "mnuTestData",
+              "mnuFilePrint", "MnuHelpAutoTest", "MnuSetLanguage"}) {
             QVERIFY2(!Entry(window, name)->isEnabled(), name);
         }
         QVERIFY(!Entry(window, "MnuHelpContent")->isVisible());
         for (const char* name :
              {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit",
               "MnuModelInfo", "MnuCHCut", "mnuEditCH", "MnuSetCom", "MnuSetInit", "mnuProRead",
-              "MnuProWrite", "MnuProPassWord", "MnuHelpAbout"}) {
+              "MnuProWrite", "MnuProPassWord", "MnuHelpAbout", "MnuViewSetMode", "MnuViewScan",
+              "MnuViewAlert", "MnuCommBook", "MnuEMg"}) {
             QVERIFY2(Entry(window, name)->isEnabled(), name);
+        }
+    }
+
+    void editorsOpenFromTheirMenuEntryAndTreeNode() {
+        TempFolder folder;
+        Program program(folder.Path());
+        MainWindow window(*program.image, program.state, program.ui);
+        const struct {
+            const char* Entry;
+            const char* Node;
+            const char* Dialog;
+        } editors[] = {{"MnuViewSetMode", "N4", "rp70::gui::OptionsDialog"},
+                       {"MnuViewScan", "N10", "rp70::gui::ScanDialog"},
+                       {"MnuViewAlert", "N11", "rp70::gui::AlertDialog"},
+                       {"MnuCommBook", "N8", "rp70::gui::BookDialog"}};
+        for (const auto& editor : editors) {
+            ModalDriver driver;
+            QStringList shown;
+            const auto closeIt = [&shown](QWidget* dialog) {
+                shown << dialog->metaObject()->className();
+                static_cast<QDialog*>(dialog)->reject();
+            };
+            driver.Then(closeIt);
+            driver.Then(closeIt);
+            Entry(window, editor.Entry)->trigger();
+            emit window.Tree()->itemClicked(Node(window.Tree(), editor.Node), 0);
+            QCOMPARE(shown, QStringList({editor.Dialog, editor.Dialog}));
         }
     }
 

@@ -1,0 +1,57 @@
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+#include "cli_program.h"
+#include "commands.h"
+#include "editors/alert_edit.h"
+#include "editors/book_edit.h"
+#include "editors/options_edit.h"
+#include "editors/scan_edit.h"
+
+namespace rp70::cli {
+namespace {
+
+/// One editor's settings under its window caption, the values lined up.
+void PrintSection(const std::string& caption, const SettingLines& lines) {
+    std::printf("[%s]\n", caption.c_str());
+    std::size_t width = 0;
+    for (const SettingLine& line : lines) {
+        width = std::max(width, DisplayWidth(line.Label));
+    }
+    for (const SettingLine& line : lines) {
+        const std::string label = Printable(line.Label);
+        std::printf("%s%s  %s\n", label.c_str(),
+                    std::string(width - DisplayWidth(line.Label), ' ').c_str(),
+                    Printable(line.Value).c_str());
+    }
+    std::printf("\n");
+}
+
+} // namespace
+
+int RunSettings(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        "Prints the options, scan, alert and communication book settings of a data file with "
+        "the labels and the texts the desktop program's editors show.");
+    parser.addPositionalArgument("FILE.dat", "The data file to show.");
+    const QCommandLineOption password = OpenPasswordOption();
+    parser.addOption(password);
+    if (!ParseCommand(parser, arguments, 1, 1)) {
+        return kExitUsage;
+    }
+    CliProgram program;
+    if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {
+        return status;
+    }
+    const RadioImage& image = *program.Image;
+    const LanguageTexts& texts = program.State.Texts;
+    PrintSection(texts.GetText(1701), OptionsSettingLines(image, texts));
+    PrintSection(texts.GetText(2400), ScanSettingLines(image, texts));
+    PrintSection(texts.GetText(2600), AlertSettingLines(image, texts));
+    PrintSection(texts.GetText(1800), BookSettingLines(image, texts));
+    return 0;
+}
+
+} // namespace rp70::cli

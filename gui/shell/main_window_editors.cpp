@@ -1,0 +1,53 @@
+// The main window's way into the editors of the radio's settings.
+
+#include "editors/alert_dialog.h"
+#include "editors/book_dialog.h"
+#include "editors/embedded_message_dialog.h"
+#include "editors/options_dialog.h"
+#include "editors/scan_dialog.h"
+#include "shell/main_window.h"
+
+namespace rp70::gui {
+
+void MainWindow::OpenEditor(const QString& key) {
+    if (key == QLatin1String("N4")) {
+        EditOptions();
+    } else if (key == QLatin1String("N10")) {
+        EditScan();
+    } else if (key == QLatin1String("N11")) {
+        EditAlert();
+    } else if (key == QLatin1String("N8")) {
+        EditBook();
+    } else if (key == QLatin1String("N9")) {
+        ShowEmbeddedMessage();
+    }
+}
+
+void MainWindow::EditOptions() {
+    OptionsDialog dialog(image_, state_.Texts, this);
+    dialog.exec();
+}
+
+void MainWindow::EditScan() {
+    ScanDialog dialog(image_, ctx_, this);
+    dialog.exec();
+}
+
+void MainWindow::EditAlert() {
+    AlertDialog dialog(image_, ctx_, this);
+    dialog.exec();
+}
+
+void MainWindow::EditBook() {
+    BookDialog dialog(image_, ctx_, this);
+    dialog.exec();
+}
+
+void MainWindow::ShowEmbeddedMessage() {
+    if (Transfer(TransferKind::RadioInfo) == TransferOutcome::Succeeded) {
+        EmbeddedMessageDialog dialog(state_.Info, state_.Texts, this);
+        dialog.exec();
+    }
+}
+
+} // namespace rp70::gui
