@@ -62,13 +62,7 @@ void AlertDialog::LayOut(const LanguageTexts& texts) {
     }
     grid->setColumnStretch(1, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &AlertDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &AlertDialog::reject);
-    for (QAbstractButton* button : buttons->buttons()) {
-        EnterMovesFocus(button);
-    }
+    QDialogButtonBox* buttons = NewOkCancel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -8,6 +8,7 @@
 #include "editors/book_edit.h"
 #include "editors/book_table.h"
 #include "shell/caption_width.h"
+#include "shell/dialog_inputs.h"
 #include "shell/language_apply.h"
 
 namespace rp70::gui {
@@ -32,12 +33,9 @@ BookDialog::BookDialog(RadioImage& image, UserContext& ctx, QWidget* parent)
     SetTextKey(this, kKeyCaption);
     QPushButton* importButton = NewButton(this, "importButton", kKeyImport);
     QPushButton* exportButton = NewButton(this, "exportButton", kKeyExport);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
+    QDialogButtonBox* buttons = NewOkCancel(this);
     connect(importButton, &QPushButton::clicked, this, &BookDialog::Import);
     connect(exportButton, &QPushButton::clicked, this, &BookDialog::Export);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(importButton);

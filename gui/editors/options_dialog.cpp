@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "shell/dialog_inputs.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"
@@ -24,23 +25,6 @@ constexpr int kWelcomeBoxPadding = 14;
 // The shown lists fill two columns of this many rows.
 constexpr int kListRows = 6;
 constexpr int kKeysPerKind = 4;
-
-QComboBox* NewCombo(QWidget* parent, const QString& name, const std::vector<std::string>& entries) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    for (const std::string& entry : entries) {
-        combo->addItem(ToQt(entry));
-    }
-    EnterMovesFocus(combo);
-    return combo;
-}
-
-QLabel* KeyLabel(QWidget* parent, int key, QWidget* buddy) {
-    auto* label = new QLabel(parent);
-    SetTextKey(label, key);
-    label->setBuddy(buddy);
-    return label;
-}
 
 // The welcome boxes and the password hold stored bytes; Latin-1 keeps every byte as it is.
 QString ByteText(const std::string& text) {
@@ -57,16 +41,6 @@ void ShowText(QLineEdit* edit, const std::string& text) {
         const QSignalBlocker blocker(edit);
         edit->setText(shown);
     }
-}
-
-void ShowPosition(QComboBox* combo, int position) {
-    const QSignalBlocker blocker(combo);
-    combo->setCurrentIndex(position >= 0 && position < combo->count() ? position : -1);
-}
-
-void ShowCheck(QCheckBox* check, bool on) {
-    const QSignalBlocker blocker(check);
-    check->setChecked(on);
 }
 
 // A hidden input keeps its place, so the dialog does not jump when it shows again.
@@ -92,7 +66,7 @@ void OptionsDialog::BuildInputs() {
     auto list = [this](int n) {
         const auto index = static_cast<std::size_t>(n);
         listCombos_[index] =
-            NewCombo(this, QStringLiteral("listCombo%1").arg(n), lists_.Lists[index]);
+            NewCombo(this, qPrintable(QStringLiteral("listCombo%1").arg(n)), lists_.Lists[index]);
     };
     for (int n : kShownOptionLists) {
         list(n);
@@ -130,7 +104,7 @@ void OptionsDialog::BuildInputs() {
     ApplyTextInputRules(passwordEdit_, {filters::Digits()});
     for (std::size_t row = 0; row < keyCombos_.size(); ++row) {
         keyCombos_[row] =
-            NewCombo(this, QStringLiteral("keyCombo%1").arg(row), lists_.KeyRows[row]);
+            NewCombo(this, qPrintable(QStringLiteral("keyCombo%1").arg(row)), lists_.KeyRows[row]);
     }
 }
 
@@ -205,13 +179,7 @@ void OptionsDialog::LayOut() {
         keys->setColumnStretch(column + 1, 1);
     }
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &OptionsDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &OptionsDialog::reject);
-    for (QAbstractButton* button : buttons->buttons()) {
-        EnterMovesFocus(button);
-    }
+    QDialogButtonBox* buttons = NewOkCancel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(lists);

@@ -65,13 +65,7 @@ void ScanDialog::LayOut(const LanguageTexts& texts) {
     grid->addWidget(entryToneCheck_, row, 1);
     grid->setColumnStretch(1, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->setObjectName(QStringLiteral("buttons"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &ScanDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &ScanDialog::reject);
-    for (QAbstractButton* button : buttons->buttons()) {
-        EnterMovesFocus(button);
-    }
+    QDialogButtonBox* buttons = NewOkCancel(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);

@@ -36,6 +36,17 @@ QLabel* KeyLabel(QWidget* parent, int key, QWidget* buddy) {
     return label;
 }
 
+QDialogButtonBox* NewOkCancel(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    for (QAbstractButton* button : buttons->buttons()) {
+        EnterMovesFocus(button);
+    }
+    return buttons;
+}
+
 void ShowEntries(QComboBox* list, const std::vector<std::string>& entries) {
     QStringList texts;
     for (const std::string& entry : entries) {

@@ -1,9 +1,11 @@
 #pragma once
-// The lists, check boxes and labels of the editor dialogs, and how a dialog shows the state of
-// its inputs in them without the change signals a person's choice sends.
+// The lists, check boxes, labels and buttons of the editor dialogs, and how a dialog shows the
+// state of its inputs in them without the change signals a person's choice sends.
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QLabel>
 #include <string>
 #include <vector>
@@ -21,6 +23,10 @@ QCheckBox* NewCheck(QWidget* parent, const char* name, int key);
 
 /// A label captioned by the language text of `key`, for `buddy`.
 QLabel* KeyLabel(QWidget* parent, int key, QWidget* buddy);
+
+/// The OK and Cancel buttons of `dialog` (named "buttons"), accepting and rejecting it; Enter
+/// moves on from them.
+QDialogButtonBox* NewOkCancel(QDialog* dialog);
 
 /// Replaces the entries of `list` (without a selection) unless it offers them already.
 void ShowEntries(QComboBox* list, const std::vector<std::string>& entries);
