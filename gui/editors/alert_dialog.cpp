@@ -1,11 +1,8 @@
 #include "editors/alert_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QVBoxLayout>
 #include <utility>
 
-#include "shell/caption_width.h"
 #include "shell/dialog_inputs.h"
 #include "shell/language_apply.h"
 #include "shell/text_input_rules.h"
@@ -62,15 +59,7 @@ void AlertDialog::LayOut(const LanguageTexts& texts) {
     }
     grid->setColumnStretch(1, 1);
 
-    QDialogButtonBox* buttons = NewOkCancel(this);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch(1);
-    layout->addWidget(buttons);
-    ApplyLanguage(this, texts);
-    SetButtonTexts(buttons, texts);
-    KeepCaptionWhole(*this, *layout);
+    LayOutWithOkCancel(this, grid, texts);
 }
 
 void AlertDialog::ConnectInputs() {

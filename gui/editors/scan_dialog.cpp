@@ -1,12 +1,9 @@
 #include "editors/scan_dialog.h"
 
-#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QVBoxLayout>
 #include <algorithm>
 #include <utility>
 
-#include "shell/caption_width.h"
 #include "shell/dialog_inputs.h"
 #include "shell/language_apply.h"
 #include "shell/text_input_rules.h"
@@ -65,15 +62,7 @@ void ScanDialog::LayOut(const LanguageTexts& texts) {
     grid->addWidget(entryToneCheck_, row, 1);
     grid->setColumnStretch(1, 1);
 
-    QDialogButtonBox* buttons = NewOkCancel(this);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addStretch(1);
-    layout->addWidget(buttons);
-    ApplyLanguage(this, texts);
-    SetButtonTexts(buttons, texts);
-    KeepCaptionWhole(*this, *layout);
+    LayOutWithOkCancel(this, grid, texts);
 }
 
 void ScanDialog::ConnectInputs() {

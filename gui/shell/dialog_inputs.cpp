@@ -1,7 +1,9 @@
 #include "shell/dialog_inputs.h"
 
 #include <QSignalBlocker>
+#include <QVBoxLayout>
 
+#include "shell/caption_width.h"
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"
@@ -45,6 +47,17 @@ QDialogButtonBox* NewOkCancel(QDialog* dialog) {
         EnterMovesFocus(button);
     }
     return buttons;
+}
+
+void LayOutWithOkCancel(QDialog* dialog, QLayout* inputs, const LanguageTexts& texts) {
+    QDialogButtonBox* buttons = NewOkCancel(dialog);
+    auto* layout = new QVBoxLayout(dialog);
+    layout->addLayout(inputs);
+    layout->addStretch(1);
+    layout->addWidget(buttons);
+    ApplyLanguage(dialog, texts);
+    SetButtonTexts(buttons, texts);
+    KeepCaptionWhole(*dialog, *layout);
 }
 
 void ShowEntries(QComboBox* list, const std::vector<std::string>& entries) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "texts/language_texts.h"
+
 namespace rp70::gui {
 
 /// A list named `name` offering `entries`, without a selection; Enter moves on from it.
@@ -27,6 +29,10 @@ QLabel* KeyLabel(QWidget* parent, int key, QWidget* buddy);
 /// The OK and Cancel buttons of `dialog` (named "buttons"), accepting and rejecting it; Enter
 /// moves on from them.
 QDialogButtonBox* NewOkCancel(QDialog* dialog);
+
+/// Lays out a dialog of one grid of inputs: `inputs`, then OK and Cancel (NewOkCancel) at the
+/// bottom; the texts in the language of `texts`, wide enough for the caption.
+void LayOutWithOkCancel(QDialog* dialog, QLayout* inputs, const LanguageTexts& texts);
 
 /// Replaces the entries of `list` (without a selection) unless it offers them already.
 void ShowEntries(QComboBox* list, const std::vector<std::string>& entries);
