@@ -38,6 +38,12 @@ QLabel* KeyLabel(QWidget* parent, int key, QWidget* buddy) {
     return label;
 }
 
+QLabel* OptionLabel(QWidget* parent, const LanguageTexts& texts, int key, QWidget* buddy) {
+    auto* label = new QLabel(ToQt(texts.Option(key)), parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
 QDialogButtonBox* NewOkCancel(QDialog* dialog) {
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
     buttons->setObjectName(QStringLiteral("buttons"));

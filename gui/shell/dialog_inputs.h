@@ -26,6 +26,9 @@ QCheckBox* NewCheck(QWidget* parent, const char* name, int key);
 /// A label captioned by the language text of `key`, for `buddy`.
 QLabel* KeyLabel(QWidget* parent, int key, QWidget* buddy);
 
+/// A label captioned by the text of `key` in the language file's OPTION section, for `buddy`.
+QLabel* OptionLabel(QWidget* parent, const LanguageTexts& texts, int key, QWidget* buddy);
+
 /// The OK and Cancel buttons of `dialog` (named "buttons"), accepting and rejecting it; Enter
 /// moves on from them.
 QDialogButtonBox* NewOkCancel(QDialog* dialog);
