@@ -75,13 +75,12 @@ std::int16_t Repaired(std::int16_t& field, int first, int last, std::int16_t rep
     return field;
 }
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
+}
+
+bool AllDigits(std::string_view text) {
+    return !text.empty() && std::all_of(text.begin(), text.end(), IsDigit);
 }
 
 // A code's stored form holds "E" for "*" and "F" for "#".
