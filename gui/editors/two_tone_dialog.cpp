@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "editors/two_tone_table.h"
 #include "shell/dialog_inputs.h"
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"

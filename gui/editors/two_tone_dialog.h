@@ -6,7 +6,6 @@
 #include <array>
 
 #include "editors/two_tone_edit.h"
-#include "editors/two_tone_table.h"
 #include "model/radio_image.h"
 #include "texts/user_context.h"
 
@@ -16,6 +15,8 @@ class QLineEdit;
 class QTabWidget;
 
 namespace rp70::gui {
+
+class DecodeTable;
 
 /// The 2-tone dialog, used with exec(): an encode page (pair, tones A … D, times, interval,
 /// reset time, response, side tone) and a decode page with the table of the 32 entries.

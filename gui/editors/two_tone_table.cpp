@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QStyledItemDelegate>
+#include <array>
+#include <cstddef>
 
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"

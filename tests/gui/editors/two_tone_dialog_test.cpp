@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "editors/two_tone_dialog.h"
+#include "editors/two_tone_table.h"
 #include "support/dialog_driving.h"
 #include "support/gui_test.h"
 #include "support/temp_folder.h"
