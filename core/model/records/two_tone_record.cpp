@@ -77,7 +77,11 @@ void Read(ByteReader& in, TwoToneRecord& record) {
 }
 
 void SetDefaults(TwoToneRecord& record) {
-    // Sent tones A-B: 321.7 Hz and 928.1 Hz.
+    // Sent tones A-B: 321.7 Hz and 928.1 Hz. The dividers of a new image are the radio's own
+    // table values (14920 and 5172, close to 4800000 / f), not what the editor computes from
+    // the tones (6500000 / (2 × f): 10102 and 3501, or 6500000 / (16 × f) when decoding: 1262
+    // and 437). A new image keeps the table's bytes; the 2-tone editor's OK recomputes the
+    // encode dividers, and an entry's decode dividers when one of its tones is entered.
     record.EncodeTone1 = {12, 145};
     record.EncodeTone2 = {36, 65};
     record.EncodePair = 0;
@@ -100,7 +104,7 @@ void SetDefaults(TwoToneRecord& record) {
         entry.DecodeTone1 = {0, 0};
         entry.DecodeTone2 = {0, 0};
     }
-    // Entry 1 decodes 321.7 Hz followed by 928.1 Hz.
+    // Entry 0 decodes 321.7 Hz followed by 928.1 Hz.
     TwoToneEntry& first = record.Entries[0];
     first.EntryEmpty = 0;
     first.DecodeDivider1 = {58, 72};

@@ -25,7 +25,7 @@ struct TwoToneEntry {
     bool operator==(const TwoToneEntry&) const = default;
 };
 
-/// Number of 2-tone decode entries (entry k = 1 … 32 at index k − 1).
+/// Number of 2-tone decode entries; entry k (0 … 31) is the number a channel stores.
 inline constexpr std::size_t kTwoToneEntryCount = 32;
 
 /// 2-tone settings, fields in stored order. The header is 24 single bytes;
