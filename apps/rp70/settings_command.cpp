@@ -6,8 +6,10 @@
 #include "commands.h"
 #include "editors/alert_edit.h"
 #include "editors/book_edit.h"
+#include "editors/dtmf_edit.h"
 #include "editors/options_edit.h"
 #include "editors/scan_edit.h"
+#include "editors/two_tone_edit.h"
 
 namespace rp70::cli {
 namespace {
@@ -33,7 +35,8 @@ void PrintSection(const std::string& caption, const SettingLines& lines) {
 int RunSettings(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Prints the options, scan, alert and communication book settings of a data file with "
+        "Prints the options, DTMF, 2-tone, scan, alert and communication book settings of a data "
+        "file with "
         "the labels and the texts the desktop program's editors show.");
     parser.addPositionalArgument("FILE.dat", "The data file to show.");
     const QCommandLineOption password = OpenPasswordOption();
@@ -48,6 +51,8 @@ int RunSettings(const QStringList& arguments) {
     const RadioImage& image = *program.Image;
     const LanguageTexts& texts = program.State.Texts;
     PrintSection(texts.GetText(1701), OptionsSettingLines(image, texts));
+    PrintSection(texts.GetText(5023), DtmfSettingLines(image, texts));
+    PrintSection(texts.GetText(5024), TwoToneSettingLines(image, texts));
     PrintSection(texts.GetText(2400), ScanSettingLines(image, texts));
     PrintSection(texts.GetText(2600), AlertSettingLines(image, texts));
     PrintSection(texts.GetText(1800), BookSettingLines(image, texts));

@@ -109,6 +109,8 @@ private:
     /// without one.
     void OpenEditor(const QString& key);
     void EditOptions();
+    void EditDtmf();
+    void EditTwoTone();
     void EditScan();
     void EditAlert();
     void EditBook();

@@ -2,9 +2,11 @@
 
 #include "editors/alert_dialog.h"
 #include "editors/book_dialog.h"
+#include "editors/dtmf_dialog.h"
 #include "editors/embedded_message_dialog.h"
 #include "editors/options_dialog.h"
 #include "editors/scan_dialog.h"
+#include "editors/two_tone_dialog.h"
 #include "shell/main_window.h"
 
 namespace rp70::gui {
@@ -12,6 +14,10 @@ namespace rp70::gui {
 void MainWindow::OpenEditor(const QString& key) {
     if (key == QLatin1String("N4")) {
         EditOptions();
+    } else if (key == QLatin1String("N5")) {
+        EditDtmf();
+    } else if (key == QLatin1String("N6")) {
+        EditTwoTone();
     } else if (key == QLatin1String("N10")) {
         EditScan();
     } else if (key == QLatin1String("N11")) {
@@ -25,6 +31,16 @@ void MainWindow::OpenEditor(const QString& key) {
 
 void MainWindow::EditOptions() {
     OptionsDialog dialog(image_, state_.Texts, this);
+    dialog.exec();
+}
+
+void MainWindow::EditDtmf() {
+    DtmfDialog dialog(image_, ctx_, this);
+    dialog.exec();
+}
+
+void MainWindow::EditTwoTone() {
+    TwoToneDialog dialog(image_, ctx_, this);
     dialog.exec();
 }
 

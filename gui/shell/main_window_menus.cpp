@@ -95,8 +95,10 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(edit, "MnuViewSetMode", 1021), &QAction::triggered, this,
             &MainWindow::EditOptions);
     AddEntry(edit, "MnuViewRadio", 1022, {}, false); // never available
-    dtmfAction_ = AddEntry(edit, "MnuViewDTMF", 1023, {}, kNotYetAvailable);
-    twoToneAction_ = AddEntry(edit, "MnuView2Tone", 1024, {}, kNotYetAvailable);
+    dtmfAction_ = AddEntry(edit, "MnuViewDTMF", 1023);
+    connect(dtmfAction_, &QAction::triggered, this, &MainWindow::EditDtmf);
+    twoToneAction_ = AddEntry(edit, "MnuView2Tone", 1024);
+    connect(twoToneAction_, &QAction::triggered, this, &MainWindow::EditTwoTone);
     fiveToneAction_ = AddEntry(edit, "MnuView5Tone", 1025, {}, kNotYetAvailable);
     connect(AddEntry(edit, "MnuViewScan", 2401), &QAction::triggered, this, &MainWindow::EditScan);
     connect(AddEntry(edit, "MnuViewAlert", 2601), &QAction::triggered, this,

@@ -48,6 +48,14 @@ poke "$work/radio.bin" 928 '\002\002\000\012\024\036\001\000\001\005\001\012\036
 poke "$work/radio.bin" 944 '\001\003\006\005\011\002\003\001\001\012\000\000\377\001' # scan
 poke "$work/radio.bin" 6528 '12\000\000\000345\000\000'                # book IDs
 poke "$work/radio.bin" 7168 'BOB\000\000\000\000\000ALICE\000\000'     # book names
+# Two DTMF memories, the own ID and the kill code.
+poke "$work/radio.bin" 1024 '\022\064'
+poke "$work/radio.bin" 1036 '\004'
+poke "$work/radio.bin" 1040 '\126\170'
+poke "$work/radio.bin" 1052 '\004'
+poke "$work/radio.bin" 743 '\001\002\003'
+poke "$work/radio.bin" 752 '\023\127'
+poke "$work/radio.bin" 759 '\004'
 
 # It is read, written into a blank radio and read back: the same data.
 start_sim 3 --fast --memory "$work/radio.bin"
@@ -78,7 +86,8 @@ cmp -s "$work/memory1" "$work/memory2" || fail "the radio memory of what was wri
 "$rp70" settings "$work/back.dat" >"$work/settings2"
 cmp -s "$work/settings1" "$work/settings2" ||
     fail "settings written and read back: $(diff "$work/settings1" "$work/settings2" | head -5)"
-for shown in 'HELLO' 'BOB' 'ALICE' '345'; do
+for shown in 'HELLO' 'BOB' 'ALICE' '345' '^M1  *1234$' '^M2  *5678$' '^Own ID  *123$' \
+    '^Remote Kill  *1357$'; do
     grep -q "$shown" "$work/settings1" || fail "settings show \"$shown\" as read"
 done
 

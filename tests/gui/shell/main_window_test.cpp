@@ -122,10 +122,10 @@ private slots:
 
         // The signalling groups wait for their editors.
         QCOMPARE(Node(window.Tree(), "N1")->text(0), QStringLiteral("CH"));
-        for (const char* key : {"N1", "N4", "N10", "N11", "N8", "N9"}) {
+        for (const char* key : {"N1", "N4", "N5", "N6", "N10", "N11", "N8", "N9"}) {
             QVERIFY2(!Node(window.Tree(), key)->isDisabled(), key);
         }
-        for (const char* key : {"N5", "N6", "N7"}) {
+        for (const char* key : {"N7"}) {
             QVERIFY2(Node(window.Tree(), key)->isDisabled(), key);
         }
     }
@@ -154,17 +154,17 @@ private slots:
         Program program(folder.Path());
         program.state.Features = {true, true, true, false};
         MainWindow window(*program.image, program.state, program.ui);
-        for (const char* name :
-             {"MnuViewRadio", "MnuViewDTMF", "MnuView2Tone", "MnuView5Tone", "mnuTestData",
-              "mnuFilePrint", "MnuHelpAutoTest", "MnuSetLanguage"}) {
+        for (const char* name : {"MnuViewRadio", "MnuView5Tone", "mnuTestData", "mnuFilePrint",
+                                 "MnuHelpAutoTest", "MnuSetLanguage"}) {
             QVERIFY2(!Entry(window, name)->isEnabled(), name);
         }
         QVERIFY(!Entry(window, "MnuHelpContent")->isVisible());
         for (const char* name :
-             {"mnuFileNew", "mnuFileOpen", "mnuFileSave", "mnuFileSaveAs", "mnuFileExit",
-              "MnuModelInfo", "MnuCHCut", "mnuEditCH", "MnuSetCom", "MnuSetInit", "mnuProRead",
-              "MnuProWrite", "MnuProPassWord", "MnuHelpAbout", "MnuViewSetMode", "MnuViewScan",
-              "MnuViewAlert", "MnuCommBook", "MnuEMg"}) {
+             {"mnuFileNew",   "mnuFileOpen",  "mnuFileSave",    "mnuFileSaveAs", "mnuFileExit",
+              "MnuModelInfo", "MnuCHCut",     "mnuEditCH",      "MnuSetCom",     "MnuSetInit",
+              "mnuProRead",   "MnuProWrite",  "MnuProPassWord", "MnuHelpAbout",  "MnuViewSetMode",
+              "MnuViewScan",  "MnuViewAlert", "MnuCommBook",    "MnuEMg",        "MnuViewDTMF",
+              "MnuView2Tone"}) {
             QVERIFY2(Entry(window, name)->isEnabled(), name);
         }
     }
@@ -172,12 +172,15 @@ private slots:
     void editorsOpenFromTheirMenuEntryAndTreeNode() {
         TempFolder folder;
         Program program(folder.Path());
+        program.state.Features = {true, true, true, false}; // DTMF, 2-tone and 5-tone shown
         MainWindow window(*program.image, program.state, program.ui);
         const struct {
             const char* Entry;
             const char* Node;
             const char* Dialog;
         } editors[] = {{"MnuViewSetMode", "N4", "rp70::gui::OptionsDialog"},
+                       {"MnuViewDTMF", "N5", "rp70::gui::DtmfDialog"},
+                       {"MnuView2Tone", "N6", "rp70::gui::TwoToneDialog"},
                        {"MnuViewScan", "N10", "rp70::gui::ScanDialog"},
                        {"MnuViewAlert", "N11", "rp70::gui::AlertDialog"},
                        {"MnuCommBook", "N8", "rp70::gui::BookDialog"}};
