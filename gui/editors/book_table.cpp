@@ -5,16 +5,14 @@
 #include <QEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <algorithm>
 #include <array>
 
 #include "channels/channel_table_colours.h"
 #include "editors/book_edit.h"
+#include "shell/cell_edit_delegate.h"
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"
 
@@ -130,54 +128,21 @@ private:
 };
 
 /// The in-cell editor of the ID and name cells, with the input rules of their column.
-class BookCellDelegate : public QStyledItemDelegate {
+class BookCellDelegate : public CellEditDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using CellEditDelegate::CellEditDelegate;
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                           const QModelIndex& index) const override {
         const BookColumn column = CellOf(index).Column;
-        auto* edit = new QLineEdit(parent);
-        edit->setObjectName(QStringLiteral("bookCellEdit"));
-        edit->setMaxLength(static_cast<int>(BookCellLength(column)));
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setFrame(false);
         const CharacterFilter filter = [column](QChar typed) -> std::optional<QChar> {
             const std::optional<char> kept =
                 BookCellKey(column, static_cast<char>(typed.unicode()));
             return kept ? std::optional<QChar>(QLatin1Char(*kept)) : std::nullopt;
         };
-        // The table selects the editor's whole text when it opens it, before handing on a key
-        // that opened it; selecting on the focus as well would select that key's character.
-        ApplyTextInputRules(edit, {filter, false, false});
-        openEditor_ = edit;
-        return edit;
+        return NewCellEditor(parent, "bookCellEdit", static_cast<int>(BookCellLength(column)),
+                             filter);
     }
-
-    void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
-        if (editor == openEditor_) {
-            openEditor_ = nullptr;
-        }
-        QStyledItemDelegate::destroyEditor(editor, index);
-    }
-
-    /// The editor open now, if any.
-    QWidget* OpenEditor() const { return openEditor_; }
-
-protected:
-    bool eventFilter(QObject* editor, QEvent* event) override {
-        // Enter is left to the input rules, which move on to the next input cell as Tab does.
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                return false;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(editor, event);
-    }
-
-private:
-    mutable QPointer<QWidget> openEditor_;
 };
 
 BookTable::BookTable(Book& editCopy, const LanguageTexts& texts, QWidget* parent)

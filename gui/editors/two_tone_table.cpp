@@ -1,15 +1,12 @@
 #include "editors/two_tone_table.h"
 
 #include <QColor>
-#include <QEvent>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLineEdit>
-#include <QPointer>
-#include <QStyledItemDelegate>
 #include <array>
 #include <cstddef>
 
+#include "shell/cell_edit_delegate.h"
 #include "shell/qt_text.h"
 #include "shell/text_input_rules.h"
 
@@ -40,33 +37,15 @@ int TableColumn(DecodeColumn column) {
 } // namespace
 
 /// The in-cell editor of the tone and name cells, with the input rules of their column.
-class DecodeCellDelegate : public QStyledItemDelegate {
+class DecodeCellDelegate : public CellEditDelegate {
 public:
-    explicit DecodeCellDelegate(DecodeTable* table) : QStyledItemDelegate(table), table_(table) {}
+    explicit DecodeCellDelegate(DecodeTable* table) : CellEditDelegate(table), table_(table) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                           const QModelIndex& index) const override {
-        auto* edit = new QLineEdit(parent);
-        edit->setObjectName(QStringLiteral("decodeCellEdit"));
-        edit->setAlignment(Qt::AlignCenter);
-        edit->setFrame(false);
         const bool name = ColumnOf(index.column()) == DecodeColumn::Name;
-        if (name) {
-            edit->setMaxLength(kNameLength);
-        }
-        // The table selects the editor's text when it opens it, before handing on a key that
-        // opened it; selecting on the focus as well would select that key's character.
-        ApplyTextInputRules(
-            edit, {name ? filters::NameCharacters() : filters::DigitsAndPoint(), false, false});
-        openEditor_ = edit;
-        return edit;
-    }
-
-    void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
-        if (editor == openEditor_) {
-            openEditor_ = nullptr;
-        }
-        QStyledItemDelegate::destroyEditor(editor, index);
+        return NewCellEditor(parent, "decodeCellEdit", name ? kNameLength : 0,
+                             name ? filters::NameCharacters() : filters::DigitsAndPoint());
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel* /*model*/,
@@ -74,24 +53,8 @@ public:
         table_->StoreCell(index.row(), index.column(), static_cast<QLineEdit*>(editor)->text());
     }
 
-    /// The editor open now, if any.
-    QWidget* OpenEditor() const { return openEditor_; }
-
-protected:
-    bool eventFilter(QObject* editor, QEvent* event) override {
-        // Enter is left to the input rules, which move on to the next cell as Tab does.
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                return false;
-            }
-        }
-        return QStyledItemDelegate::eventFilter(editor, event);
-    }
-
 private:
     DecodeTable* table_;
-    mutable QPointer<QWidget> openEditor_;
 };
 
 DecodeTable::DecodeTable(TwoToneEdit& state, const LanguageTexts& texts, QWidget* parent)
