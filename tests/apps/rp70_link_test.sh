@@ -56,6 +56,10 @@ poke "$work/radio.bin" 1052 '\004'
 poke "$work/radio.bin" 743 '\001\002\003'
 poke "$work/radio.bin" 752 '\023\127'
 poke "$work/radio.bin" 759 '\004'
+# A second 2-tone decode entry, named, with the tones of the first.
+poke "$work/radio.bin" 896 '\374'
+dd if="$work/radio.bin" of="$work/radio.bin" bs=1 skip=2816 seek=2832 count=8 conv=notrunc 2>/dev/null
+poke "$work/radio.bin" 2840 'HOME\000\000\000'
 
 # It is read, written into a blank radio and read back: the same data.
 start_sim 3 --fast --memory "$work/radio.bin"
@@ -87,7 +91,7 @@ cmp -s "$work/memory1" "$work/memory2" || fail "the radio memory of what was wri
 cmp -s "$work/settings1" "$work/settings2" ||
     fail "settings written and read back: $(diff "$work/settings1" "$work/settings2" | head -5)"
 for shown in 'HELLO' 'BOB' 'ALICE' '345' '^M1  *1234$' '^M2  *5678$' '^Own ID  *123$' \
-    '^Remote Kill  *1357$'; do
+    '^Remote Kill  *1357$' '^1  .*HOME$'; do
     grep -q "$shown" "$work/settings1" || fail "settings show \"$shown\" as read"
 done
 
