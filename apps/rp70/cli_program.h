@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "model/radio_image.h"
 #include "shell/startup.h"
@@ -35,6 +36,9 @@ std::size_t DisplayWidth(const std::string& text);
 
 /// `text` with control characters (possible in damaged files) shown as "?".
 std::string Printable(std::string text);
+
+/// Prints `rows` on stdout, the columns lined up two spaces apart, without trailing blanks.
+void PrintTable(const std::vector<std::vector<std::string>>& rows);
 
 /// Prints "rp70: <line>" on stderr and returns `status`.
 int Fail(const std::string& line, int status = kExitFailure);

@@ -22,29 +22,6 @@ std::string OnOneLine(std::string text) {
     return line;
 }
 
-void PrintTable(const std::vector<std::vector<std::string>>& rows) {
-    std::vector<std::size_t> widths;
-    for (const auto& row : rows) {
-        widths.resize(std::max(widths.size(), row.size()));
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            widths[column] = std::max(widths[column], DisplayWidth(row[column]));
-        }
-    }
-    for (const auto& row : rows) {
-        std::string line;
-        for (std::size_t column = 0; column < row.size(); ++column) {
-            line += row[column];
-            if (column + 1 < row.size()) {
-                line.append(widths[column] - DisplayWidth(row[column]) + 2, ' ');
-            }
-        }
-        while (!line.empty() && line.back() == ' ') {
-            line.pop_back();
-        }
-        std::printf("%s\n", line.c_str());
-    }
-}
-
 } // namespace
 
 int RunNew(const QStringList& arguments) {

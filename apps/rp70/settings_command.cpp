@@ -1,6 +1,6 @@
-#include <algorithm>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "cli_program.h"
 #include "commands.h"
@@ -17,16 +17,11 @@ namespace {
 /// One editor's settings under its window caption, the values lined up.
 void PrintSection(const std::string& caption, const SettingLines& lines) {
     std::printf("[%s]\n", caption.c_str());
-    std::size_t width = 0;
+    std::vector<std::vector<std::string>> rows;
     for (const SettingLine& line : lines) {
-        width = std::max(width, DisplayWidth(line.Label));
+        rows.push_back({Printable(line.Label), Printable(line.Value)});
     }
-    for (const SettingLine& line : lines) {
-        const std::string label = Printable(line.Label);
-        std::printf("%s%s  %s\n", label.c_str(),
-                    std::string(width - DisplayWidth(line.Label), ' ').c_str(),
-                    Printable(line.Value).c_str());
-    }
+    PrintTable(rows);
     std::printf("\n");
 }
 
@@ -36,8 +31,7 @@ int RunSettings(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Prints the options, DTMF, 2-tone, scan, alert and communication book settings of a data "
-        "file with "
-        "the labels and the texts the desktop program's editors show.");
+        "file with the labels and the texts the desktop program's editors show.");
     parser.addPositionalArgument("FILE.dat", "The data file to show.");
     const QCommandLineOption password = OpenPasswordOption();
     parser.addOption(password);

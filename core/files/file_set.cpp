@@ -325,6 +325,15 @@ bool Recover(const fs::path& first, Steps& steps) {
     return !record || Resolve(recordPath, *record, steps);
 }
 
+/// Gives the new content the permissions of the file it replaces, if there is one.
+void KeepPermissions(const fs::path& target, const fs::path& temporary) {
+    std::error_code error;
+    const fs::file_status old = fs::status(target, error);
+    if (!error && fs::is_regular_file(old)) {
+        fs::permissions(temporary, old.permissions(), error);
+    }
+}
+
 bool ReplaceOne(const fs::path& target, std::string_view bytes, Steps& steps) {
     const auto name = FreeName(target, kNewEnding);
     if (!name) {
@@ -335,11 +344,7 @@ bool ReplaceOne(const fs::path& target, std::string_view bytes, Steps& steps) {
         Remove(temporary);
         return false;
     }
-    std::error_code error;
-    const fs::file_status old = fs::status(target, error);
-    if (!error && fs::is_regular_file(old)) {
-        fs::permissions(temporary, old.permissions(), error);
-    }
+    KeepPermissions(target, temporary);
     if (!steps.Run([&] { return Rename(temporary, target); })) {
         Remove(temporary);
         return false;
@@ -408,11 +413,7 @@ bool SaveSet(const std::vector<FileWrite>& files, Steps& steps) {
 
     for (std::size_t i = 0; i < files.size(); ++i) {
         const fs::path temporary = targets[i].parent_path() / record.Entries[i].Temporary;
-        std::error_code error;
-        const fs::file_status old = fs::status(targets[i], error);
-        if (!error && fs::is_regular_file(old)) {
-            fs::permissions(temporary, old.permissions(), error);
-        }
+        KeepPermissions(targets[i], temporary);
         if (!steps.Run([&] { return Rename(temporary, targets[i]); })) {
             // The files already replaced get their previous contents back. Should that be cut
             // short, the record says so and the next open finishes it.
