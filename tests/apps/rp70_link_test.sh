@@ -61,6 +61,18 @@ poke "$work/radio.bin" 896 '\374'
 dd if="$work/radio.bin" of="$work/radio.bin" bs=1 skip=2816 seek=2832 count=8 conv=notrunc 2>/dev/null
 poke "$work/radio.bin" 2840 'HOME\000\000\000'
 
+# Every 5-tone field at the end of its range, with the longest codes: the system settings and the
+# decode time, 24-digit begin and end codes, full info codes 1 and 8 and 40-digit code list
+# entries 0 and 99 (the only ones in use).
+poke "$work/radio.bin" 800 '\007\002\015\005\012\001\002\003\004\005\000\377\001\113\372\377\001\017\017\377\310'
+poke "$work/radio.bin" 864 '\000\006\030\012\022\064\126\170\232\274\337\001\043\105\147\211'
+poke "$work/radio.bin" 880 '\000\015\030\003\230\166\124\062\020\376\334\272\230\166\124\062'
+poke "$work/radio.bin" 912 '\376\377\377\377\377\377\377\377\377\377\377\377\367'
+poke "$work/radio.bin" 1280 '\003\002\014\001\002\003\004\005\006\007\010\011\012\013\014\000KILL   '
+poke "$work/radio.bin" 1504 '\005\002\014\014\013\012\011\010\007\006\005\004\003\002\001\000WAKE UP'
+poke "$work/radio.bin" 3328 '\000\015\050\012\022\064\126\170\232\274\337\001\043\105\147\211\022\064\126\170\232\274\337\001FIRST  '
+poke "$work/radio.bin" 6496 '\000\006\050\003\230\166\124\062\020\376\334\272\230\166\124\062\020\376\334\272\230\166\124\062LAST   '
+
 # It is read, written into a blank radio and read back: the same data.
 start_sim 3 --fast --memory "$work/radio.bin"
 programmed=$dev
