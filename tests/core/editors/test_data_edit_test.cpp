@@ -29,20 +29,6 @@ TEST(TestDataEditTest, EveryValueRoundTripsThroughTheInputs) {
     EXPECT_EQ(ReadTestValues(ShowTestValues(values)), values);
 }
 
-TEST(TestDataEditTest, CaptionsAndDigitsFollowTheTable) {
-    EXPECT_EQ(TestValueCaption(2, Language::English), "Frequency Adjust");
-    EXPECT_EQ(TestValueCaption(10, Language::Chinese), "麦克风灵敏度");
-    EXPECT_EQ(TestValueCaption(20, Language::English), "SYS_MODN1");
-    int captioned = 0;
-    for (std::size_t i = 0; i < kTestValueCount; ++i) {
-        captioned += TestValueCaption(i, Language::Chinese).empty() ? 0 : 1;
-    }
-    EXPECT_EQ(captioned, 18); // 2 … 14 and 16 … 20
-    EXPECT_TRUE(TestValueCaption(15, Language::English).empty());
-    EXPECT_EQ(TestValueInputs()[14].Digits, 3);
-    EXPECT_EQ(TestValueInputs()[13].Digits, 2);
-}
-
 TEST(TestDataEditTest, ShowingANegativeValueIsNeverCutByTheInputLimit) {
     EXPECT_EQ(TestValueInputLimit(2, "1A"), 2);
     EXPECT_EQ(TestValueInputLimit(2, "FFFF"), 4);
