@@ -40,4 +40,8 @@ int RunWrite(const QStringList& arguments);
 /// `rp70 info --port DEV [--radio-password PW]`: the radio information area.
 int RunInfo(const QStringList& arguments);
 
+/// `rp70 export-epm FILE.dat -o OUT.EPM [--kinds …] [--password PW]`: the auto-test export of a
+/// data file (factory test mode only).
+int RunExportEpm(const QStringList& arguments);
+
 } // namespace rp70::cli

@@ -28,6 +28,8 @@ constexpr std::array kCommands = {
     Command{"read", "read the radio into a data file", rp70::cli::RunRead},
     Command{"write", "write a data file into the radio", rp70::cli::RunWrite},
     Command{"info", "radio information area", rp70::cli::RunInfo},
+    Command{"export-epm", "auto-test export for production (factory test mode)",
+            rp70::cli::RunExportEpm},
 };
 
 QString Description() {

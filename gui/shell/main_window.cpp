@@ -47,9 +47,9 @@ bool NodeShown(const QString& key, const FeatureFlags& features, bool factoryMod
 }
 
 constexpr TreeNode kTreeNodes[] = {
-    {"N1", 0, true},     {"N4", 5021, true},   {"N5", 5023, true},  {"N6", 5024, true},
-    {"N7", 5025, false}, {"N10", 2400, true},  {"N11", 2600, true}, {"N8", 5804, true},
-    {"N9", 5028, true},  {"N14", 8000, false},
+    {"N1", 0, true},     {"N4", 5021, true},  {"N5", 5023, true},  {"N6", 5024, true},
+    {"N7", 5025, false}, {"N10", 2400, true}, {"N11", 2600, true}, {"N8", 5804, true},
+    {"N9", 5028, true},  {"N14", 8000, true},
 };
 
 /// A caption as a title: a "[*]" in a file name is no modification mark.

@@ -116,6 +116,10 @@ private:
     void EditBook();
     /// Reads the radio information from the radio and, when that succeeded, shows it.
     void ShowEmbeddedMessage();
+    /// The factory test values (factory test mode).
+    void EditTestData();
+    /// The auto-test export for production (factory test mode).
+    void ExportAutoTest();
 
     // Loading and layout (main_window.cpp).
     void BuildCentralArea();

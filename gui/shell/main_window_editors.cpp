@@ -1,11 +1,13 @@
 // The main window's way into the editors of the radio's settings.
 
 #include "editors/alert_dialog.h"
+#include "editors/auto_test_dialog.h"
 #include "editors/book_dialog.h"
 #include "editors/dtmf_dialog.h"
 #include "editors/embedded_message_dialog.h"
 #include "editors/options_dialog.h"
 #include "editors/scan_dialog.h"
+#include "editors/test_data_dialog.h"
 #include "editors/two_tone_dialog.h"
 #include "shell/main_window.h"
 
@@ -26,6 +28,8 @@ void MainWindow::OpenEditor(const QString& key) {
         EditBook();
     } else if (key == QLatin1String("N9")) {
         ShowEmbeddedMessage();
+    } else if (key == QLatin1String("N14")) {
+        EditTestData();
     }
 }
 
@@ -64,6 +68,16 @@ void MainWindow::ShowEmbeddedMessage() {
         EmbeddedMessageDialog dialog(state_.Info, state_.Texts, this);
         dialog.exec();
     }
+}
+
+void MainWindow::EditTestData() {
+    TestDataDialog dialog(image_, ctx_, this);
+    dialog.exec();
+}
+
+void MainWindow::ExportAutoTest() {
+    AutoTestDialog dialog(image_, ctx_, this);
+    dialog.exec();
 }
 
 } // namespace rp70::gui

@@ -106,7 +106,8 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(edit, "MnuCommBook", 1804), &QAction::triggered, this, &MainWindow::EditBook);
     connect(AddEntry(edit, "MnuEMg", 1028), &QAction::triggered, this,
             &MainWindow::ShowEmbeddedMessage);
-    testDataAction_ = AddEntry(edit, "mnuTestData", 8001, {}, kNotYetAvailable);
+    testDataAction_ = AddEntry(edit, "mnuTestData", 8001);
+    connect(testDataAction_, &QAction::triggered, this, &MainWindow::EditTestData);
 
     QMenu* settings = AddMenu(bar, "MnuSet", 1030);
     connect(AddEntry(settings, "MnuSetCom", 1031), &QAction::triggered, this,
@@ -144,7 +145,8 @@ void MainWindow::BuildMenus() {
     AddEntry(help, "MnuHelpContent", 1051)->setVisible(false);
     connect(AddEntry(help, "MnuHelpAbout", 1052), &QAction::triggered, this,
             &MainWindow::ShowAbout);
-    autoTestAction_ = AddEntry(help, "MnuHelpAutoTest", 1053, {}, kNotYetAvailable);
+    autoTestAction_ = AddEntry(help, "MnuHelpAutoTest", 1053);
+    connect(autoTestAction_, &QAction::triggered, this, &MainWindow::ExportAutoTest);
 }
 
 void MainWindow::ShowOptionalEntries() {

@@ -5,8 +5,10 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <fstream>
 #include <memory>
 
+#include "factory/factory_mode.h"
 #include "link/progress_dialog.h"
 #include "link/transfer_runner.h"
 #include "model/fixed_text.h"
@@ -180,6 +182,40 @@ private slots:
                  std::optional(TransferOutcome::Succeeded));
         QVERIFY(FindChannel(readBack, 1) != nullptr);
         QCOMPARE(TextOf(FindChannel(readBack, 1)->Name), std::string("WRITTEN"));
+    }
+
+    void factoryWriteAndReadMoveTheTestValues() {
+        std::ofstream(MarkerFilePath(folder_->Path())) << kFactoryMarker;
+        RadioImage image;
+        ProgramState state = StartProgram(image);
+        QVERIFY(image.Factory.FactoryMode);
+        RecordingInteraction ui;
+        QCOMPARE(RunTransfer(TransferKind::Read, image, state, ui, nullptr),
+                 std::optional(TransferOutcome::Succeeded));
+        const TestValues radio = image.Factory.TestValues;
+
+        TestValues typed{};
+        for (std::size_t i = 0; i < kTestValueCount; ++i) {
+            typed[i] = static_cast<std::int16_t>(0x40 + i);
+        }
+        typed[18] = 0x123;
+        image.Factory.TestValues = typed;
+        RecordingInteraction writeUi;
+        QCOMPARE(RunTransfer(TransferKind::Write, image, state, writeUi, nullptr),
+                 std::optional(TransferOutcome::Succeeded));
+
+        RadioImage readBack;
+        ProgramState readState = StartProgram(readBack);
+        RecordingInteraction readBackUi;
+        QCOMPARE(RunTransfer(TransferKind::Read, readBack, readState, readBackUi, nullptr),
+                 std::optional(TransferOutcome::Succeeded));
+        TestValues expected = typed;
+        for (const std::size_t own : {0, 1, 14, 15}) { // the radio keeps its own
+            expected[own] = radio[own];
+        }
+        std::fill(expected.begin() + 29, expected.end(), std::int16_t{0}); // no place in the radio
+        QCOMPARE(readBack.Factory.TestValues, expected);
+        QCOMPARE(readBack.Factory.SavedTestValues, expected);
     }
 
     void cancelDuringReadLeavesTheImage() {

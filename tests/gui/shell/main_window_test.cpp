@@ -147,6 +147,25 @@ private slots:
         QVERIFY(Entry(window, "MnuHelpAutoTest")->isVisible());
         QCOMPARE(ChildKeys(window.Tree()).last(), QStringLiteral("N14"));
         QCOMPARE(Node(window.Tree(), "N14")->text(0), QString::fromStdString(program.Text(8000)));
+        QVERIFY(!Node(window.Tree(), "N14")->isDisabled());
+        QVERIFY(Entry(window, "mnuTestData")->isEnabled());
+        QVERIFY(Entry(window, "MnuHelpAutoTest")->isEnabled());
+
+        // Every factory entry opens its window.
+        ModalDriver driver;
+        QStringList shown;
+        const auto closeIt = [&shown](QWidget* dialog) {
+            shown << dialog->metaObject()->className();
+            static_cast<QDialog*>(dialog)->reject();
+        };
+        driver.Then(closeIt);
+        driver.Then(closeIt);
+        driver.Then(closeIt);
+        Entry(window, "mnuTestData")->trigger();
+        emit window.Tree()->itemClicked(Node(window.Tree(), "N14"), 0);
+        Entry(window, "MnuHelpAutoTest")->trigger();
+        QCOMPARE(shown, QStringList({"rp70::gui::TestDataDialog", "rp70::gui::TestDataDialog",
+                                     "rp70::gui::AutoTestDialog"}));
     }
 
     void entriesWithoutTheirWindowAreDisabled() {
@@ -154,8 +173,8 @@ private slots:
         Program program(folder.Path());
         program.state.Features = {true, true, true, false};
         MainWindow window(*program.image, program.state, program.ui);
-        for (const char* name : {"MnuViewRadio", "MnuView5Tone", "mnuTestData", "mnuFilePrint",
-                                 "MnuHelpAutoTest", "MnuSetLanguage"}) {
+        for (const char* name :
+             {"MnuViewRadio", "MnuView5Tone", "mnuFilePrint", "MnuSetLanguage"}) {
             QVERIFY2(!Entry(window, name)->isEnabled(), name);
         }
         QVERIFY(!Entry(window, "MnuHelpContent")->isVisible());
