@@ -23,7 +23,7 @@ namespace {
 // Option keys of the header row, one per CodeColumn.
 constexpr std::array<int, kCodeColumnCount> kHeaderKeys = {60053, 60062, 60079,
                                                            60061, 60080, 60305};
-constexpr std::array<int, kCodeColumnCount> kColumnWidths = {40, 90, 190, 100, 100, 80};
+constexpr std::array<int, kCodeColumnCount> kColumnWidths = {40, 110, 190, 100, 110, 80};
 
 constexpr int kCodeLength = 40;
 constexpr int kNameLength = 7;
