@@ -192,9 +192,9 @@ FiveToneCodeTable::FiveToneCodeTable(FiveToneRecord& record, CodeRows& rows,
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     connect(this, &QAbstractItemView::doubleClicked, this, &FiveToneCodeTable::OfferReset);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &FiveToneCodeTable::CloseOpenEditor);
+            &FiveToneCodeTable::CommitOpenCell);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &FiveToneCodeTable::CloseOpenEditor);
+            &FiveToneCodeTable::CommitOpenCell);
 }
 
 void FiveToneCodeTable::SetOwnId(const std::string& ownId) {
@@ -208,8 +208,10 @@ void FiveToneCodeTable::ShowRows() {
 }
 
 void FiveToneCodeTable::CommitOpenCell() {
-    CloseOpenEditor();
-    selectionModel()->clearCurrentIndex();
+    if (QWidget* editor = delegate_->OpenAnyEditor()) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 int FiveToneCodeTable::CurrentEntry() const {
@@ -232,7 +234,7 @@ void FiveToneCodeTable::MoveOnFrom(const QString& text) {
     if (!current.isValid()) {
         return;
     }
-    CloseOpenEditor();
+    CommitOpenCell();
     const CodeCell next = NextCodeCell({current.row(), ColumnOf(current.column())}, ToCore(text));
     setCurrentCell(next.Entry, TableColumn(next.Column));
 }
@@ -248,13 +250,6 @@ void FiveToneCodeTable::ShowRow(int row) {
     const CodeRow& texts = rows_[At(row)];
     for (int column = 0; column < kCodeColumnCount; ++column) {
         item(row, column)->setText(ToQt(texts[At(column)]));
-    }
-}
-
-void FiveToneCodeTable::CloseOpenEditor() {
-    if (QWidget* editor = delegate_->OpenAnyEditor()) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
 }
 

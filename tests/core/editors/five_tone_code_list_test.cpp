@@ -212,6 +212,16 @@ TEST_F(FiveToneCodeList, StoringPutsTheOwnIdIntoSpecialCodes) {
     EXPECT_EQ(record.Codes[50].InUseFlag, 1); // storing leaves the flag alone
 }
 
+TEST_F(FiveToneCodeList, DataMessageEndingLikeTheOwnIdKeepsItsMessage) {
+    // Target 12345 and message "H" end in "45E48", the own ID 45548 encoded.
+    record.OwnId = MakeFixedText<6>("45548");
+    record.Codes[0] = InUse("E1E2345E48", 10);
+    StoreCodeList(record, ShowCodeList(record, "45548", user.texts));
+    EXPECT_EQ(DigitsOf(record.Codes[0]), "E1E2345E48");
+    RewriteOwnId(record, "45548");
+    EXPECT_EQ(DigitsOf(record.Codes[0]), "E1E2345E48");
+}
+
 TEST_F(FiveToneCodeList, OwnIdChangeRewritesAniAndPttIdCodes) {
     record.OwnId = MakeFixedText<6>("54321");
     record.Codes[0] = InUse("67890D12345", 11);
