@@ -72,8 +72,13 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                           const QModelIndex& index) const override {
         switch (ColumnOf(index.column())) {
-        case CodeColumn::Code:
-            return NewCellEditor(parent, "codeCellEdit", kCodeLength, filters::HexDigits());
+        case CodeColumn::Code: {
+            QLineEdit* code =
+                NewCellEditor(parent, "codeCellEdit", kCodeLength, filters::HexDigits());
+            // The code editor offers no context menu either.
+            ApplyTextInputRules(code, {filters::HexDigits(), true, false});
+            return code;
+        }
         case CodeColumn::Standard: {
             QComboBox* list = NewCellList(parent, "standardCellList", FiveToneStandardNames());
             QObject::connect(list, &QComboBox::activated, table_,

@@ -130,22 +130,6 @@ TEST_F(FiveToneCodeList, CommittingACodeEncodesItAndMarksTheEntry) {
     EXPECT_EQ(rows[3], (CodeRow{"3", "", "", "ZVEI1", "70", ""}));
 }
 
-TEST_F(FiveToneCodeList, CommittingStandardToneLengthAndName) {
-    CodeRows rows = ShowCodeList(record, "", user.texts);
-    CommitCodeCell(record, rows, {1, CodeColumn::Code}, "123", "");
-    ProposeToneLength(rows[1], 6); // CCIR1
-    CommitCodeCell(record, rows, {1, CodeColumn::Standard}, "CCIR1", "");
-    EXPECT_EQ(record.Codes[1].Standard, 6);
-    EXPECT_EQ(record.Codes[1].ToneLength, 10);
-    EXPECT_EQ(Col(rows[1], CodeColumn::ToneLength), "100");
-
-    CommitCodeCell(record, rows, {1, CodeColumn::ToneLength}, "40", "");
-    EXPECT_EQ(record.Codes[1].ToneLength, 4);
-    CommitCodeCell(record, rows, {1, CodeColumn::Name}, " Base1 ", "");
-    EXPECT_EQ(TextOf(record.Codes[1].Name), "Base1");
-    EXPECT_EQ(Col(rows[1], CodeColumn::Name), "Base1");
-}
-
 TEST_F(FiveToneCodeList, EnterMovesOnAsEachEditorSays) {
     const struct {
         CodeCell from;
