@@ -308,6 +308,19 @@ CharacterFilter UpperCaseLettersAndDigits() {
     };
 }
 
+CharacterFilter HexDigits() {
+    return [](QChar c) -> std::optional<QChar> {
+        if (c >= QLatin1Char('a') && c <= QLatin1Char('f')) {
+            return QChar(c.unicode() - 'a' + 'A');
+        }
+        if ((c >= QLatin1Char('0') && c <= QLatin1Char('9')) ||
+            (c >= QLatin1Char('A') && c <= QLatin1Char('F'))) {
+            return c;
+        }
+        return std::nullopt;
+    };
+}
+
 CharacterFilter NameCharacters() {
     return [](QChar c) -> std::optional<QChar> {
         if (c.unicode() >= 32 && c.unicode() <= 125 && c != QLatin1Char('\\')) {

@@ -38,6 +38,8 @@ CharacterFilter Digits();
 CharacterFilter DigitsAndPoint();
 /// "0" … "9" and "A" … "Z", with "a" … "z" turned into upper case: the file password.
 CharacterFilter UpperCaseLettersAndDigits();
+/// "0" … "9" and "A" … "F", with "a" … "f" turned into upper case: 5-tone codes.
+CharacterFilter HexDigits();
 /// Codes 32 … 125 except "\": channel names.
 CharacterFilter NameCharacters();
 } // namespace filters

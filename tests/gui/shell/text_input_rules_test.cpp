@@ -131,6 +131,11 @@ private slots:
         QTest::keyClicks(&digits, QStringLiteral("14a5.,5"));
         QCOMPARE(digits.text(), QStringLiteral("145.5"));
 
+        QLineEdit hex;
+        ApplyTextInputRules(&hex, {filters::HexDigits()});
+        QTest::keyClicks(&hex, QStringLiteral("0aF9gG-e"));
+        QCOMPARE(hex.text(), QStringLiteral("0AF9E"));
+
         QLineEdit name;
         ApplyTextInputRules(&name, {filters::NameCharacters()});
         QTest::keyClicks(&name, QStringLiteral("A\\b}~ c"));
