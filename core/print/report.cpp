@@ -1,5 +1,6 @@
 #include "print/report.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "editors/alert_edit.h"
@@ -33,16 +34,44 @@ ReportPage PairPage(std::string heading, const SettingLines& settings, double va
     return page;
 }
 
-/// A section of two label and value pairs a line, at 10 %/35 % and 55 %/75 %.
-ReportPage TwoPairPage(std::string heading, const SettingLines& settings) {
-    ReportPage page{std::move(heading), {}};
+/// Adds `settings` two label and value pairs a line, the values `valueGap` right of their
+/// labels at 10 % and 55 %.
+void AddPairsTwoALine(std::vector<ReportLine>& lines, const SettingLines& settings,
+                      double valueGap) {
     for (std::size_t i = 0; i < settings.size(); i += 2) {
-        ReportLine line{{0.10, settings[i].Label}, {0.35, settings[i].Value}};
+        ReportLine line{{0.10, settings[i].Label}, {0.10 + valueGap, settings[i].Value}};
         if (i + 1 < settings.size()) {
             line.push_back({0.55, settings[i + 1].Label});
-            line.push_back({0.75, settings[i + 1].Value});
+            line.push_back({0.55 + valueGap, settings[i + 1].Value});
         }
-        page.Lines.push_back(std::move(line));
+        lines.push_back(std::move(line));
+    }
+}
+
+/// A section of two label and value pairs a line, at 10 %/35 % and 55 %/80 %.
+ReportPage TwoPairPage(std::string heading, const SettingLines& settings) {
+    ReportPage page{std::move(heading), {}};
+    AddPairsTwoALine(page.Lines, settings, 0.25);
+    return page;
+}
+
+bool IsEntryNumber(const std::string& label) {
+    return !label.empty() &&
+           std::ranges::all_of(label, [](char c) { return c >= '0' && c <= '9'; });
+}
+
+/// The 2-tone settings two pairs a line, then after an empty line the decode entries, two a
+/// line with the entry's texts close beside its number.
+ReportPage TwoTonePage(std::string heading, const SettingLines& lines) {
+    SettingLines settings;
+    SettingLines entries;
+    for (const SettingLine& line : lines) {
+        (IsEntryNumber(line.Label) ? entries : settings).push_back(line);
+    }
+    ReportPage page = TwoPairPage(std::move(heading), settings);
+    if (!entries.empty()) {
+        page.Lines.emplace_back();
+        AddPairsTwoALine(page.Lines, entries, 0.03);
     }
     return page;
 }
@@ -110,7 +139,7 @@ Report BuildReport(const ReportSources& sources, const PrintSelection& selection
     }
     if (ticked(PrintItem::TwoTone)) {
         pages.push_back(
-            TwoPairPage(texts.GetText(kTwoToneCaptionKey), TwoToneSettingLines(image, texts)));
+            TwoTonePage(texts.GetText(kTwoToneCaptionKey), TwoToneSettingLines(image, texts)));
     }
     if (ticked(PrintItem::FiveTone)) {
         pages.push_back(

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "print/channel_pages.h"
 #include "support/rich_image.h"
 #include "support/user_context_fixture.h"
@@ -140,6 +142,21 @@ TEST_F(ReportTest, BookPrintsEveryEntryInThreeColumnGroups) {
     ASSERT_EQ(lines[50].size(), 6u);
     EXPECT_EQ(lines[50][0].Text, "49");
     EXPECT_EQ(lines[50][3].Text, "99");
+}
+
+TEST_F(ReportTest, TwoToneEntriesSitCloseBesideTheirNumbersTwoALine) {
+    test::FillRichImage(image);
+    const ReportPage page = Build(Only({PrintItem::TwoTone})).Pages.at(0);
+    const auto entries = std::ranges::find_if(
+        page.Lines, [](const ReportLine& line) { return !line.empty() && line[0].Text == "0"; });
+    ASSERT_NE(entries, page.Lines.end());
+    EXPECT_TRUE((entries - 1)->empty());
+    ASSERT_EQ(entries->size(), 4u);
+    const double columns[] = {0.10, 0.13, 0.55, 0.58};
+    for (std::size_t k = 0; k < 4; ++k) {
+        EXPECT_DOUBLE_EQ((*entries)[k].X, columns[k]);
+    }
+    EXPECT_EQ((*entries)[2].Text, "1");
 }
 
 TEST_F(ReportTest, SectionsFollowInTheirOrderWithoutTheHiddenBoxes) {
