@@ -42,6 +42,10 @@ ChannelEditLists PrintLists(const RadioImage& image, const LanguageTexts& texts)
     return BuildChannelEditLists(image, every, texts);
 }
 
+std::string OnOffText(bool on, const LanguageTexts& texts) {
+    return std::string(texts.Builtin(on ? BuiltinText::On : BuiltinText::Off));
+}
+
 std::string ToneText(const ToneInputs& tone, const ChannelEditLists& lists,
                      const LanguageTexts& texts) {
     switch (tone.Type) {
@@ -69,14 +73,11 @@ std::string SignallingText(const ChannelRecord& channel, const ChannelEditInputs
 }
 
 /// The title line and ten rows of one channel, as its dialog shows it on opening.
-void AddChannelBlock(std::vector<ReportLine>& lines, const ChannelRecord& channel,
-                     const RadioImage& image, const ChannelEditLists& lists, UserContext& ctx) {
+void PrintChannelBlock(std::vector<ReportLine>& lines, const ChannelRecord& channel,
+                       const RadioImage& image, const ChannelEditLists& lists, UserContext& ctx) {
     const LanguageTexts& texts = ctx.Texts;
     const ChannelEditInputs in = ShowChannelRecord(channel, lists, image.Limits, ctx);
     auto label = [&](int key) { return texts.GetText(key); };
-    auto onOff = [&](bool on) {
-        return std::string(texts.Builtin(on ? BuiltinText::On : BuiltinText::Off));
-    };
     auto row = [&](std::string a, std::string b, std::string c, std::string d) {
         lines.push_back({{0.10, std::move(a)}, {0.30, std::move(b)}});
         if (!c.empty()) {
@@ -100,9 +101,11 @@ void AddChannelBlock(std::vector<ReportLine>& lines, const ChannelRecord& channe
         TextAt(lists.PttIdModes, in.FiveTonePttId));
     row(label(kBusyLockKey), TextAt(lists.BusyLockModes, in.BusyLock), label(kScramblerKey),
         TextAt(lists.ScramblerModes, in.Scrambler));
-    row(label(kTxInhibitKey), onOff(in.TxInhibit), label(kCompanderKey), onOff(in.Compander));
-    row(label(kReverseKey), onOff(in.Reverse), label(kTalkAroundKey), onOff(in.TalkAround));
-    row(label(kScanSkipKey), onOff(in.ScanSkip), {}, {});
+    row(label(kTxInhibitKey), OnOffText(in.TxInhibit, texts), label(kCompanderKey),
+        OnOffText(in.Compander, texts));
+    row(label(kReverseKey), OnOffText(in.Reverse, texts), label(kTalkAroundKey),
+        OnOffText(in.TalkAround, texts));
+    row(label(kScanSkipKey), OnOffText(in.ScanSkip, texts), {}, {});
 }
 
 } // namespace
@@ -125,7 +128,7 @@ std::vector<ReportPage> ChannelPages(const RadioImage& image, UserContext& ctx) 
         ReportPage& page = pages.emplace_back(ReportPage{heading, {}});
         const std::size_t end = std::min(used.size(), first + kBlocksPerPage);
         for (std::size_t k = first; k < end; ++k) {
-            AddChannelBlock(page.Lines, *used[k], image, lists, ctx);
+            PrintChannelBlock(page.Lines, *used[k], image, lists, ctx);
         }
     }
     return pages;

@@ -1,7 +1,6 @@
 #include "print/report.h"
 
 #include <algorithm>
-#include <string_view>
 
 #include "editors/alert_edit.h"
 #include "editors/dtmf_edit.h"

@@ -7,7 +7,6 @@
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <algorithm>
-#include <cmath>
 
 #include "shell/qt_text.h"
 
@@ -50,7 +49,7 @@ public:
                 if (!StartSheet()) {
                     return false;
                 }
-                double y = PaintTitleBlock(page.Heading);
+                double y = PrintReportHeader(page.Heading);
                 const std::size_t left = page.Lines.size() - next;
                 const double room = kLinesBottom * height_ - y;
                 const double pitch =
@@ -63,7 +62,7 @@ public:
                     PaintLine(page.Lines[next], y);
                     y += pitch;
                 }
-                PaintPageNumber();
+                PrintPage();
             } while (next < page.Lines.size());
         }
         return true;
@@ -87,7 +86,7 @@ private:
     }
 
     /// The title block and the heading; returns the top of the page's first line.
-    double PaintTitleBlock(const std::string& heading) {
+    double PrintReportHeader(const std::string& heading) {
         const ReportHeader& header = report_.Header;
         double y = kTitleTop * height_;
         painter_.setFont(title_);
@@ -117,7 +116,7 @@ private:
         }
     }
 
-    void PaintPageNumber() { PaintCentred(kPageNumberTop * height_, ToQt(PageNumberText(sheet_))); }
+    void PrintPage() { PaintCentred(kPageNumberTop * height_, ToQt(PageNumberText(sheet_))); }
 
     const Report& report_;
     QPagedPaintDevice& device_;
