@@ -63,14 +63,6 @@ protected:
     test::UserContextFixture user;
 };
 
-TEST_F(ReportTest, NewImagePrintsOnePageWithTwoVfoBlocks) {
-    const std::vector<ReportPage> pages = ChannelPages(image, user.ctx);
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].Heading, "Channel Information");
-    EXPECT_EQ(BlockTitles(pages[0]), (std::vector<std::string>{"Channel VFO", "Channel VFO"}));
-    EXPECT_EQ(pages[0].Lines.size(), 22u);
-}
-
 TEST_F(ReportTest, ChannelsFillPagesOfFiveBlocks) {
     const struct {
         int Count;
@@ -89,16 +81,6 @@ TEST_F(ReportTest, ChannelsFillPagesOfFiveBlocks) {
         }
         EXPECT_EQ(blocks, c.Blocks) << c.Count << " channels";
     }
-}
-
-TEST_F(ReportTest, FullImageGivesFortyOnePagesInChannelOrder) {
-    test::FillRichImage(image);
-    ASSERT_EQ(image.UsedChannelCount(), 204);
-    const std::vector<ReportPage> pages = ChannelPages(image, user.ctx);
-    ASSERT_EQ(pages.size(), 41u);
-    EXPECT_EQ(BlockTitles(pages[0])[0], "Channel 0");
-    EXPECT_EQ(BlockTitles(pages[40]), (std::vector<std::string>{"Channel PA", "Channel PB",
-                                                                "Channel CALL", "Channel VFO"}));
 }
 
 TEST_F(ReportTest, ChannelsPrintSortedByNumberWithTheirTableLabels) {
