@@ -11,9 +11,10 @@ as_root() {
         echo "setup: need root to run: $*" >&2; return 1; fi
 }
 
-# fonts-noto-cjk: the Chinese texts of the desktop program need a CJK font.
+# fonts-noto-cjk: the Chinese texts of the desktop program need a CJK font. poppler-utils: the
+# tests read the printed report's PDF pages back.
 packages=(cmake ninja-build g++ clang-format libgtest-dev qt6-base-dev qt6-serialport-dev locales xvfb xauth
-          fonts-noto-cjk)
+          fonts-noto-cjk poppler-utils)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -19,6 +19,10 @@ int RunShow(const QStringList& arguments);
 /// data file, as the editors show them.
 int RunSettings(const QStringList& arguments);
 
+/// `rp70 print FILE.dat --pdf OUT.pdf [--sections LIST] [--password PW]`: the printed report of
+/// a data file as a PDF file. Needs a QGuiApplication.
+int RunPrint(const QStringList& arguments);
+
 /// `rp70 memory FILE.dat [--password PW] [--raw OUT.bin]`: the radio memory a Write sends.
 int RunMemory(const QStringList& arguments);
 

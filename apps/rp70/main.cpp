@@ -2,8 +2,11 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <array>
 #include <cstdio>
+#include <memory>
+#include <string_view>
 
 #include "cli_program.h"
 #include "commands.h"
@@ -22,6 +25,7 @@ constexpr std::array kCommands = {
     Command{"show", "channel table of a data file as the desktop shows it", rp70::cli::RunShow},
     Command{"settings", "options, scan, alert and book settings as the editors show them",
             rp70::cli::RunSettings},
+    Command{"print", "printed report of a data file as a PDF file", rp70::cli::RunPrint},
     Command{"memory", "radio memory a Write would send, as hex", rp70::cli::RunMemory},
     Command{"decode", "decode a raw radio memory into a data file", rp70::cli::RunDecode},
     Command{"ports", "list the serial ports", rp70::cli::RunPorts},
@@ -41,10 +45,23 @@ QString Description() {
     return text;
 }
 
+/// The print command draws text and needs the fonts of a QGuiApplication; it never opens a
+/// window, so it runs on the offscreen platform unless the caller chose another.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+    if (argc > 1 && std::string_view(argv[1]) == "print") {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = MakeApplication(argc, argv);
+    QCoreApplication& app = *application;
     QCoreApplication::setApplicationName("rp70");
     QCoreApplication::setApplicationVersion(RP70_VERSION);
 

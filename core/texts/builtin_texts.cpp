@@ -9,7 +9,7 @@ namespace {
 using Pair = std::pair<std::string_view, std::string_view>;
 
 // Indexed by BuiltinText.
-constexpr std::array<Pair, 29> kPairs = {{
+constexpr std::array<Pair, 48> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -44,9 +44,28 @@ constexpr std::array<Pair, 29> kPairs = {{
     {"Port %1 is in use by another program (%2); close that program and try again.",
      "串口%1正被其他程序占用（%2），请关闭该程序后重试。"},
     {"Port %1: %2", "串口%1：%2"},
+    {"KT_RP70 Radio Programming Information", "KT_RP70 对讲机编程信息"},
+    {"Model Type", "机型类型"},
+    {"Frequency", "频率"},
+    {"File Name", "文件名"},
+    {"Channel Infomation", "信道信息"},
+    {"VHF Channel Infomation", "VHF信道信息"},
+    {"Radio Channel Infomation", "Radio信道信息"},
+    {"Option", "功能设定"},
+    {"DTMF", "DTMF"},
+    {"2Tone", "2Tone"},
+    {"5Tone", "5Tone"},
+    {"Communication Book", "通信簿"},
+    {"Embedded Message", "嵌入信息"},
+    {"Select &All", "选择所有(&A)"},
+    {"&Clear All", "清除所有(&C)"},
+    {"&Set", "设置(&S)"},
+    {"Please select printing items.", "请选择打印项目。"},
+    {"OFF", "关"},
+    {"ON", "开"},
 }};
 
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::PortOtherFault) + 1);
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::On) + 1);
 
 } // namespace
 

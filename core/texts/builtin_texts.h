@@ -40,6 +40,26 @@ enum class BuiltinText {
     PortGroupHint, ///< Linux: the group that may open serial ports
     PortBusy,
     PortOtherFault,
+    // The printed report and its selection dialog.
+    ReportTitle,
+    ReportModelType,
+    ReportFrequency,
+    ReportFileName,
+    PrintChannels, ///< the check boxes of the selection dialog, in PrintItem order
+    PrintVhfChannels,
+    PrintRadioChannels,
+    PrintOptions,
+    PrintDtmf,
+    PrintTwoTone,
+    PrintFiveTone,
+    PrintBook,
+    PrintEmbeddedMessage,
+    PrintSelectAll,
+    PrintClearAll,
+    PrintSetUp,
+    PrintNothingSelected,
+    Off, ///< OnOffText of 0
+    On,  ///< OnOffText of 1
 };
 
 std::string_view BuiltinTextFor(BuiltinText text, Language language);

@@ -13,6 +13,8 @@
 #include <QToolButton>
 #include <functional>
 
+#include "print/print_list_dialog.h"
+#include "print/report_actions.h"
 #include "shell/language_apply.h"
 #include "shell/main_window.h"
 #include "shell/tool_bar_icons.h"
@@ -71,7 +73,14 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
             [this] { SaveFile(true); });
     file->addSeparator();
-    AddEntry(file, "mnuFilePrint", 1005, {}, kNotYetAvailable);
+    connect(AddEntry(file, "mnuFilePrint", 1005), &QAction::triggered, this, [this] {
+        PrintListDialog dialog(image_, ctx_, state_.Info, this);
+        dialog.exec();
+    });
+    connect(AddEntry(file, "mnuFilePrintPreview", 1007), &QAction::triggered, this,
+            [this] { PreviewReport(image_, ctx_, state_.Info, this); });
+    connect(AddEntry(file, "mnuFileExportPdf", 1008), &QAction::triggered, this,
+            [this] { ExportReportPdf(image_, ctx_, state_.Info); });
     file->addSeparator();
     connect(AddEntry(file, "mnuFileExit", 1006), &QAction::triggered, this, &QWidget::close);
 

@@ -1,7 +1,8 @@
 #!/bin/sh
-# The core's folders, bottom to top: texts, model, files, memory, link, then channels, editors,
-# factory and print side by side, then shell. A folder includes only folders below it; folders
-# side by side do not include each other. Prints every include that breaks this.
+# The core's folders, bottom to top: texts, model, files, memory, link, then channels, editors
+# and factory side by side, then print (the report shows what the channel dialog and the
+# editors show), then shell. A folder includes only folders below it; folders side by side do
+# not include each other. Prints every include that breaks this.
 core="$1"
 status=0
 
@@ -24,7 +25,7 @@ check link channels editors factory print shell
 check channels editors factory print shell
 check editors channels factory print shell
 check factory channels editors print shell
-check print channels editors factory shell
+check print shell
 
 # A path that climbs out of its folder would hide where an include points.
 if grep -rnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*["<][^">]*\.\./' "$core"; then

@@ -40,7 +40,7 @@ constexpr KeyRange kOtherKeys[] = {
     {20, 21},
     {101, 102},
     // main window menus
-    {1000, 1006},
+    {1000, 1008},
     {1010, 1011},
     {1020, 1028},
     {1030, 1033},
@@ -125,7 +125,7 @@ constexpr KeyRange kOptionKeys[] = {
 
 // Menu entries: each caption carries exactly one keyboard accelerator.
 constexpr KeyRange kMenuKeys[] = {
-    {1000, 1006}, {1010, 1011}, {1020, 1028}, {1030, 1033}, {1040, 1043}, {1050, 1053},
+    {1000, 1008}, {1010, 1011}, {1020, 1028}, {1030, 1033}, {1040, 1043}, {1050, 1053},
     {1060, 1061}, {1070, 1074}, {1804, 1804}, {2401, 2401}, {2601, 2601}, {8001, 8001},
 };
 

@@ -173,17 +173,18 @@ private slots:
         Program program(folder.Path());
         program.state.Features = {true, true, true, false};
         MainWindow window(*program.image, program.state, program.ui);
-        for (const char* name :
-             {"MnuViewRadio", "MnuView5Tone", "mnuFilePrint", "MnuSetLanguage"}) {
+        for (const char* name : {"MnuViewRadio", "MnuView5Tone", "MnuSetLanguage"}) {
             QVERIFY2(!Entry(window, name)->isEnabled(), name);
         }
         QVERIFY(!Entry(window, "MnuHelpContent")->isVisible());
-        for (const char* name :
-             {"mnuFileNew",   "mnuFileOpen",  "mnuFileSave",    "mnuFileSaveAs", "mnuFileExit",
-              "MnuModelInfo", "MnuCHCut",     "mnuEditCH",      "MnuSetCom",     "MnuSetInit",
-              "mnuProRead",   "MnuProWrite",  "MnuProPassWord", "MnuHelpAbout",  "MnuViewSetMode",
-              "MnuViewScan",  "MnuViewAlert", "MnuCommBook",    "MnuEMg",        "MnuViewDTMF",
-              "MnuView2Tone"}) {
+        for (const char* name : {"mnuFileNew",     "mnuFileOpen",         "mnuFileSave",
+                                 "mnuFileSaveAs",  "mnuFileExit",         "MnuModelInfo",
+                                 "MnuCHCut",       "mnuEditCH",           "MnuSetCom",
+                                 "MnuSetInit",     "mnuProRead",          "MnuProWrite",
+                                 "MnuProPassWord", "MnuHelpAbout",        "MnuViewSetMode",
+                                 "MnuViewScan",    "MnuViewAlert",        "MnuCommBook",
+                                 "MnuEMg",         "MnuViewDTMF",         "MnuView2Tone",
+                                 "mnuFilePrint",   "mnuFilePrintPreview", "mnuFileExportPdf"}) {
             QVERIFY2(Entry(window, name)->isEnabled(), name);
         }
     }
