@@ -1,6 +1,9 @@
 #pragma once
 // The code list grid of the 5-tone dialog: 100 rows of number, special call type, code,
-// standard, tone length and name over the dialog's working record.
+// standard, tone length and name over the dialog's working record. Entering a cell opens its
+// in-cell editor where the row allows one (a code editor taking "0" … "9" and "A" … "F", the
+// standard list, the tone length list, the name editor); leaving the cell, Enter or scrolling
+// stores what was edited. Double-clicking the code of a special row offers to reset it.
 
 #include <QTableWidget>
 #include <string>
@@ -10,6 +13,8 @@
 #include "texts/language_texts.h"
 
 namespace rp70::gui {
+
+class CodeCellDelegate;
 
 class FiveToneCodeTable : public QTableWidget {
     Q_OBJECT
@@ -26,14 +31,35 @@ public:
     /// Entry 0 … 99 of the current row (0 when none).
     int CurrentEntry() const;
 
+    /// Stores `text` of the editor of (`row`, `column`) and shows the row again.
+    void StoreCell(int row, int column, const QString& text);
+    /// The standard list of row `row` chose `standard`: its duration goes into the row.
+    void ChooseStandard(int row, int standard);
+    /// Enter in the editor showing `text`: stores it and moves on to the next cell.
+    void MoveOnFrom(const QString& text);
+
+    using QTableWidget::edit;
+
 signals:
     /// The grid's standard list chose a standard (the dialog shows its table text).
     void standardChosen(int standard);
 
+protected:
+    /// Opens an editor only where the row allows one.
+    bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+
 private:
+    /// Shows row `row` of `rows_`.
+    void ShowRow(int row);
+    /// Stores and closes the open editor, keeping the current cell.
+    void CloseOpenEditor();
+    /// Double-click on a cell: a special row's code may be reset.
+    void OfferReset(const QModelIndex& index);
+
     FiveToneRecord& record_;
     CodeRows& rows_;
     std::string ownId_;
+    CodeCellDelegate* delegate_;
 };
 
 } // namespace rp70::gui
