@@ -112,6 +112,15 @@ void StorePttIdCode(FiveToneCode& code, const PttIdCodeInputs& inputs, std::stri
     code.ToneLength = Byte(inputs.ToneLength + kLowestToneLength);
 }
 
+// Tells the person with "900C" when the own ID is not five digits long; true when it refused.
+bool RefuseShortOwnId(UserContext& ctx, const std::string& ownId) {
+    if (ownId.size() == kFiveToneOwnIdLength) {
+        return false;
+    }
+    ctx.Ui.Show(Message{ctx.Texts.Msg(kMsgShortId), "", MessageIcon::None, MessageButtons::Ok});
+    return true;
+}
+
 } // namespace
 
 FiveToneEditLists BuildFiveToneEditLists(const LanguageTexts& texts) {
@@ -227,18 +236,6 @@ void StoreFiveToneFields(RadioImage& image, FiveToneEdit& edit, const FiveToneEd
     StorePttIdCode(record.EotCode, inputs.PttIdCodes[kEndCode], inputs.OwnId);
     StoreCodeList(record, edit.Rows);
 }
-
-namespace {
-
-bool RefuseShortOwnId(UserContext& ctx, const std::string& ownId) {
-    if (ownId.size() == kFiveToneOwnIdLength) {
-        return false;
-    }
-    ctx.Ui.Show(Message{ctx.Texts.Msg(kMsgShortId), "", MessageIcon::None, MessageButtons::Ok});
-    return true;
-}
-
-} // namespace
 
 bool LeaveOwnId(UserContext& ctx, RadioImage& image, FiveToneEdit& edit,
                 const FiveToneEditLists& lists) {
