@@ -101,12 +101,13 @@ int NextEntry(int entry) {
 }
 
 // Storing: an own-ID-carrying code takes `ownId` after its prefix, an ANI code for `ownId` its
-// own ID in place of "SelfID" or the own ID it has; then the code is encoded.
+// own ID in place of "SelfID" or the own ID it has; then the code is encoded. A data message
+// that happens to end in the own ID is no ANI code and keeps its message.
 std::string StoredCode(std::string digits, std::string_view ownId) {
     if (CarriesOwnId(digits)) {
         digits = digits.substr(0, kPttIdPrefix.size()) + std::string(ownId);
     }
-    if (IsAniCode(digits, ownId)) {
+    if (KindOfCode(digits, ownId) == CodeKind::Ani) {
         digits.erase(digits.size() - (digits.ends_with(kSelfId) ? kSelfId.size() : kIdLength));
         digits += ownId;
     }
@@ -122,7 +123,7 @@ void RewriteCode(FiveToneCode& code, std::string_view previousOwnId, std::string
     if (CarriesOwnId(rewritten)) {
         rewritten = rewritten.substr(0, kPttIdPrefix.size()) + std::string(ownId);
     }
-    if (IsAniCode(rewritten, previousOwnId)) {
+    if (KindOfCode(rewritten, previousOwnId) == CodeKind::Ani) {
         rewritten = AniTarget(rewritten) + std::string(ownId);
     }
     if (rewritten != digits) {

@@ -23,7 +23,7 @@ namespace {
 // Option keys of the header row, one per CodeColumn.
 constexpr std::array<int, kCodeColumnCount> kHeaderKeys = {60053, 60062, 60079,
                                                            60061, 60080, 60305};
-constexpr std::array<int, kCodeColumnCount> kColumnWidths = {40, 90, 190, 100, 100, 80};
+constexpr std::array<int, kCodeColumnCount> kColumnWidths = {40, 110, 190, 100, 110, 80};
 
 constexpr int kCodeLength = 40;
 constexpr int kNameLength = 7;
@@ -72,8 +72,13 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& /*option*/,
                           const QModelIndex& index) const override {
         switch (ColumnOf(index.column())) {
-        case CodeColumn::Code:
-            return NewCellEditor(parent, "codeCellEdit", kCodeLength, filters::HexDigits());
+        case CodeColumn::Code: {
+            QLineEdit* code =
+                NewCellEditor(parent, "codeCellEdit", kCodeLength, filters::HexDigits());
+            // The code editor offers no context menu either.
+            ApplyTextInputRules(code, {filters::HexDigits(), true, false});
+            return code;
+        }
         case CodeColumn::Standard: {
             QComboBox* list = NewCellList(parent, "standardCellList", FiveToneStandardNames());
             QObject::connect(list, &QComboBox::activated, table_,
@@ -192,9 +197,9 @@ FiveToneCodeTable::FiveToneCodeTable(FiveToneRecord& record, CodeRows& rows,
     setEditTriggers(QAbstractItemView::AllEditTriggers);
     connect(this, &QAbstractItemView::doubleClicked, this, &FiveToneCodeTable::OfferReset);
     connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
-            &FiveToneCodeTable::CloseOpenEditor);
+            &FiveToneCodeTable::CommitOpenCell);
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, this,
-            &FiveToneCodeTable::CloseOpenEditor);
+            &FiveToneCodeTable::CommitOpenCell);
 }
 
 void FiveToneCodeTable::SetOwnId(const std::string& ownId) {
@@ -208,8 +213,10 @@ void FiveToneCodeTable::ShowRows() {
 }
 
 void FiveToneCodeTable::CommitOpenCell() {
-    CloseOpenEditor();
-    selectionModel()->clearCurrentIndex();
+    if (QWidget* editor = delegate_->OpenAnyEditor()) {
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
 }
 
 int FiveToneCodeTable::CurrentEntry() const {
@@ -232,7 +239,7 @@ void FiveToneCodeTable::MoveOnFrom(const QString& text) {
     if (!current.isValid()) {
         return;
     }
-    CloseOpenEditor();
+    CommitOpenCell();
     const CodeCell next = NextCodeCell({current.row(), ColumnOf(current.column())}, ToCore(text));
     setCurrentCell(next.Entry, TableColumn(next.Column));
 }
@@ -248,13 +255,6 @@ void FiveToneCodeTable::ShowRow(int row) {
     const CodeRow& texts = rows_[At(row)];
     for (int column = 0; column < kCodeColumnCount; ++column) {
         item(row, column)->setText(ToQt(texts[At(column)]));
-    }
-}
-
-void FiveToneCodeTable::CloseOpenEditor() {
-    if (QWidget* editor = delegate_->OpenAnyEditor()) {
-        commitData(editor);
-        closeEditor(editor, QAbstractItemDelegate::NoHint);
     }
 }
 

@@ -26,7 +26,8 @@ public:
     void SetOwnId(const std::string& ownId);
     /// Shows `rows` again (after an own ID change or a special call).
     void ShowRows();
-    /// Commits the open cell editor, hides it, and no cell is current any more.
+    /// Commits the open cell editor and hides it; no cell is being edited any more. The current
+    /// row stays, so CurrentEntry still names the row the person chose.
     void CommitOpenCell();
     /// Entry 0 … 99 of the current row (0 when none).
     int CurrentEntry() const;
@@ -51,8 +52,6 @@ protected:
 private:
     /// Shows row `row` of `rows_`.
     void ShowRow(int row);
-    /// Stores and closes the open editor, keeping the current cell.
-    void CloseOpenEditor();
     /// Double-click on a cell: a special row's code may be reset.
     void OfferReset(const QModelIndex& index);
 

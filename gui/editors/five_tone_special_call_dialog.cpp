@@ -7,7 +7,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <initializer_list>
 #include <utility>
+#include <vector>
 
 #include "shell/dialog_inputs.h"
 #include "shell/focus_events.h"
@@ -30,6 +33,7 @@ constexpr int kOptionEndCode = 60303;
 
 constexpr int kIdLength = 5;
 constexpr int kMessageLength = 16;
+constexpr int kMinimumWidth = 280;
 
 int CaptionKey(SpecialCallTarget target) {
     switch (target) {
@@ -58,6 +62,26 @@ std::optional<QChar> TargetIdCharacter(QChar c) {
 void AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* input) {
     grid->addWidget(caption, row, 0, Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(input, row, 1);
+}
+
+// Gives the captions in column 0 of `grids` one width, so the inputs of the groups line up with
+// those above them.
+void AlignCaptions(std::initializer_list<QGridLayout*> grids) {
+    int width = 0;
+    std::vector<QWidget*> captions;
+    for (QGridLayout* grid : grids) {
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            QLayoutItem* cell = grid->itemAtPosition(row, 0);
+            QWidget* caption = cell != nullptr ? cell->widget() : nullptr;
+            if (caption != nullptr && grid->itemAtPosition(row, 1) != cell) {
+                captions.push_back(caption);
+                width = std::max(width, caption->sizeHint().width());
+            }
+        }
+    }
+    for (QWidget* caption : captions) {
+        caption->setMinimumWidth(width);
+    }
 }
 
 } // namespace
@@ -105,13 +129,20 @@ FiveToneSpecialCallDialog::FiveToneSpecialCallDialog(FiveToneRecord& record, Cod
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(10);
     auto* entryCaption = new QLabel(ToQt(texts.Option(CaptionKey(target))), this);
-    entryCaption->setBuddy(entryCombo_);
-    AddRow(grid, 0, entryCaption, entryCombo_);
+    if (target == SpecialCallTarget::CodeList) {
+        entryCaption->setBuddy(entryCombo_);
+        AddRow(grid, 0, entryCaption, entryCombo_);
+    } else {
+        // Without the entry list its caption names the code being composed.
+        grid->addWidget(entryCaption, 0, 0, 1, 2);
+    }
     AddRow(grid, 1, OptionLabel(this, texts, kOptionCallType, callTypeCombo_), callTypeCombo_);
     grid->addWidget(messageGroup_, 2, 0, 1, 2);
     grid->addWidget(aniGroup_, 3, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     LayOutWithOkCancel(this, grid, texts);
+    AlignCaptions({grid, messageGrid, aniGrid});
+    setMinimumWidth(kMinimumWidth);
 
     connect(callTypeCombo_, &QComboBox::currentIndexChanged, this,
             &FiveToneSpecialCallDialog::ShowGroups);

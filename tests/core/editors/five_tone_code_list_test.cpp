@@ -130,22 +130,6 @@ TEST_F(FiveToneCodeList, CommittingACodeEncodesItAndMarksTheEntry) {
     EXPECT_EQ(rows[3], (CodeRow{"3", "", "", "ZVEI1", "70", ""}));
 }
 
-TEST_F(FiveToneCodeList, CommittingStandardToneLengthAndName) {
-    CodeRows rows = ShowCodeList(record, "", user.texts);
-    CommitCodeCell(record, rows, {1, CodeColumn::Code}, "123", "");
-    ProposeToneLength(rows[1], 6); // CCIR1
-    CommitCodeCell(record, rows, {1, CodeColumn::Standard}, "CCIR1", "");
-    EXPECT_EQ(record.Codes[1].Standard, 6);
-    EXPECT_EQ(record.Codes[1].ToneLength, 10);
-    EXPECT_EQ(Col(rows[1], CodeColumn::ToneLength), "100");
-
-    CommitCodeCell(record, rows, {1, CodeColumn::ToneLength}, "40", "");
-    EXPECT_EQ(record.Codes[1].ToneLength, 4);
-    CommitCodeCell(record, rows, {1, CodeColumn::Name}, " Base1 ", "");
-    EXPECT_EQ(TextOf(record.Codes[1].Name), "Base1");
-    EXPECT_EQ(Col(rows[1], CodeColumn::Name), "Base1");
-}
-
 TEST_F(FiveToneCodeList, EnterMovesOnAsEachEditorSays) {
     const struct {
         CodeCell from;
@@ -210,6 +194,16 @@ TEST_F(FiveToneCodeList, StoringPutsTheOwnIdIntoSpecialCodes) {
     EXPECT_EQ(record.Codes[0].ToneLength, 7);
     EXPECT_EQ(TextOf(record.Codes[0].Name), "Kim");
     EXPECT_EQ(record.Codes[50].InUseFlag, 1); // storing leaves the flag alone
+}
+
+TEST_F(FiveToneCodeList, DataMessageEndingLikeTheOwnIdKeepsItsMessage) {
+    // Target 12345 and message "H" end in "45E48", the own ID 45548 encoded.
+    record.OwnId = MakeFixedText<6>("45548");
+    record.Codes[0] = InUse("E1E2345E48", 10);
+    StoreCodeList(record, ShowCodeList(record, "45548", user.texts));
+    EXPECT_EQ(DigitsOf(record.Codes[0]), "E1E2345E48");
+    RewriteOwnId(record, "45548");
+    EXPECT_EQ(DigitsOf(record.Codes[0]), "E1E2345E48");
 }
 
 TEST_F(FiveToneCodeList, OwnIdChangeRewritesAniAndPttIdCodes) {

@@ -108,14 +108,5 @@ TEST_F(FiveToneSpecialCall, AniInTheCodeListTakesTheOwnIdWhenTheListIsStored) {
     EXPECT_EQ(ShowCodeList(record, "12345", user.texts)[4], rows[4]);
 }
 
-TEST_F(FiveToneSpecialCall, BeginAndEndCodesOnlyGiveTheCode) {
-    const FiveToneRecord before = record;
-    EXPECT_EQ(ApplySpecialCall(user.ctx, record, rows, Inputs(SpecialCallType::PttId, ""),
-                               SpecialCallTarget::EndCode, "12345"),
-              "E612345");
-    EXPECT_EQ(record.Codes, before.Codes);
-    EXPECT_EQ(record.EotCode, before.EotCode);
-}
-
 } // namespace
 } // namespace rp70

@@ -118,8 +118,10 @@ private slots:
         table.verticalScrollBar()->setValue(table.verticalScrollBar()->maximum());
         QCOMPARE(TextOf(record_.Codes[3].Name), std::string("Base1xy"));
 
+        ClickCell(table, 3, CodeColumn::Name);
         table.CommitOpenCell();
-        QCOMPARE(table.CurrentEntry(), 0);
+        QTRY_VERIFY(table.findChild<QLineEdit*>(QStringLiteral("nameCellEdit")) == nullptr);
+        QCOMPARE(table.CurrentEntry(), 3);
         StoreCodeList(record_, rows_);
         auto reopened = SavedAndReopened(image_, user_, folder_.Path() / "codes.dat");
         QVERIFY(reopened != nullptr);
