@@ -17,7 +17,6 @@ class QGroupBox;
 class QLayout;
 class QLineEdit;
 class QPlainTextEdit;
-class QPushButton;
 
 namespace rp70::gui {
 
