@@ -7,6 +7,7 @@
 #include "editors/alert_edit.h"
 #include "editors/book_edit.h"
 #include "editors/dtmf_edit.h"
+#include "editors/five_tone_edit.h"
 #include "editors/options_edit.h"
 #include "editors/scan_edit.h"
 #include "editors/two_tone_edit.h"
@@ -47,6 +48,7 @@ int RunSettings(const QStringList& arguments) {
     PrintSection(texts.GetText(1701), OptionsSettingLines(image, texts));
     PrintSection(texts.GetText(5023), DtmfSettingLines(image, texts));
     PrintSection(texts.GetText(5024), TwoToneSettingLines(image, texts));
+    PrintSection(texts.GetText(5025), FiveToneSettingLines(image, texts));
     PrintSection(texts.GetText(2400), ScanSettingLines(image, texts));
     PrintSection(texts.GetText(2600), AlertSettingLines(image, texts));
     PrintSection(texts.GetText(1800), BookSettingLines(image, texts));

@@ -4,13 +4,13 @@
 
 #include "editors/alert_edit.h"
 #include "editors/dtmf_edit.h"
+#include "editors/five_tone_edit.h"
 #include "editors/options_edit.h"
 #include "editors/radio_info_view.h"
 #include "editors/two_tone_edit.h"
 #include "model/bands.h"
 #include "model/fixed_text.h"
 #include "print/channel_pages.h"
-#include "print/five_tone_section.h"
 
 namespace rp70 {
 namespace {
@@ -142,7 +142,7 @@ Report BuildReport(const ReportSources& sources, const PrintSelection& selection
     }
     if (ticked(PrintItem::FiveTone)) {
         pages.push_back(
-            TwoPairPage(texts.GetText(kFiveToneCaptionKey), FiveToneSectionLines(image, texts)));
+            TwoPairPage(texts.GetText(kFiveToneCaptionKey), FiveToneSettingLines(image, texts)));
     }
     if (ticked(PrintItem::CommunicationBook)) {
         pages.push_back(BookPage(image.Record.Book, texts));

@@ -25,8 +25,7 @@ namespace {
 /// One node of the data group tree below the root.
 struct TreeNode {
     const char* Key;
-    int TextKey;  ///< 0: the text "CH"
-    bool Enabled; ///< false while the group's editor does not exist
+    int TextKey; ///< 0: the text "CH"
 };
 
 /// Whether a node is shown with the program's current flags.
@@ -47,9 +46,8 @@ bool NodeShown(const QString& key, const FeatureFlags& features, bool factoryMod
 }
 
 constexpr TreeNode kTreeNodes[] = {
-    {"N1", 0, true},     {"N4", 5021, true},  {"N5", 5023, true},  {"N6", 5024, true},
-    {"N7", 5025, false}, {"N10", 2400, true}, {"N11", 2600, true}, {"N8", 5804, true},
-    {"N9", 5028, true},  {"N14", 8000, true},
+    {"N1", 0},     {"N4", 5021},  {"N5", 5023}, {"N6", 5024}, {"N7", 5025},
+    {"N10", 2400}, {"N11", 2600}, {"N8", 5804}, {"N9", 5028}, {"N14", 8000},
 };
 
 /// A caption as a title: a "[*]" in a file name is no modification mark.
@@ -124,7 +122,6 @@ void MainWindow::LoadShowTree() {
                                            : ToQt(state_.Texts.GetText(node.TextKey)));
         item->setIcon(0, style()->standardIcon(node.TextKey == 0 ? QStyle::SP_FileDialogDetailedView
                                                                  : QStyle::SP_FileIcon));
-        item->setDisabled(!node.Enabled);
     }
     root->setExpanded(true);
     ShowOptionalEntries();

@@ -111,6 +111,7 @@ private:
     void EditOptions();
     void EditDtmf();
     void EditTwoTone();
+    void EditFiveTone();
     void EditScan();
     void EditAlert();
     void EditBook();

@@ -5,6 +5,7 @@
 #include "editors/book_dialog.h"
 #include "editors/dtmf_dialog.h"
 #include "editors/embedded_message_dialog.h"
+#include "editors/five_tone_dialog.h"
 #include "editors/options_dialog.h"
 #include "editors/scan_dialog.h"
 #include "editors/test_data_dialog.h"
@@ -20,6 +21,8 @@ void MainWindow::OpenEditor(const QString& key) {
         EditDtmf();
     } else if (key == QLatin1String("N6")) {
         EditTwoTone();
+    } else if (key == QLatin1String("N7")) {
+        EditFiveTone();
     } else if (key == QLatin1String("N10")) {
         EditScan();
     } else if (key == QLatin1String("N11")) {
@@ -45,6 +48,11 @@ void MainWindow::EditDtmf() {
 
 void MainWindow::EditTwoTone() {
     TwoToneDialog dialog(image_, ctx_, this);
+    dialog.exec();
+}
+
+void MainWindow::EditFiveTone() {
+    FiveToneDialog dialog(image_, ctx_, this);
     dialog.exec();
 }
 

@@ -55,9 +55,6 @@ QAction* AddButton(QToolBar* bar, const char* name, const QIcon& icon, int toolT
     return action;
 }
 
-// The editors that later work adds; their entries stay disabled until then.
-constexpr bool kNotYetAvailable = false;
-
 } // namespace
 
 void MainWindow::BuildMenus() {
@@ -108,7 +105,8 @@ void MainWindow::BuildMenus() {
     connect(dtmfAction_, &QAction::triggered, this, &MainWindow::EditDtmf);
     twoToneAction_ = AddEntry(edit, "MnuView2Tone", 1024);
     connect(twoToneAction_, &QAction::triggered, this, &MainWindow::EditTwoTone);
-    fiveToneAction_ = AddEntry(edit, "MnuView5Tone", 1025, {}, kNotYetAvailable);
+    fiveToneAction_ = AddEntry(edit, "MnuView5Tone", 1025);
+    connect(fiveToneAction_, &QAction::triggered, this, &MainWindow::EditFiveTone);
     connect(AddEntry(edit, "MnuViewScan", 2401), &QAction::triggered, this, &MainWindow::EditScan);
     connect(AddEntry(edit, "MnuViewAlert", 2601), &QAction::triggered, this,
             &MainWindow::EditAlert);

@@ -103,7 +103,9 @@ cmp -s "$work/memory1" "$work/memory2" || fail "the radio memory of what was wri
 cmp -s "$work/settings1" "$work/settings2" ||
     fail "settings written and read back: $(diff "$work/settings1" "$work/settings2" | head -5)"
 for shown in 'HELLO' 'BOB' 'ALICE' '345' '^M1  *1234$' '^M2  *5678$' '^Own ID  *123$' \
-    '^Remote Kill  *1357$' '^1  .*HOME$'; do
+    '^Remote Kill  *1357$' '^1  .*HOME$' '^Own ID  *12345$' '^Decode Time(ms)  *2000$' \
+    '^PTT-ID Begin Code Code  *123456789ABCDF0123456789$' '^Info Code #8 Name  *WAKE UP$' \
+    '^99  *9876543210FEDCBA9876543210FEDCBA98765432  CCIR1  30  LAST$'; do
     grep -q "$shown" "$work/settings1" || fail "settings show \"$shown\" as read"
 done
 

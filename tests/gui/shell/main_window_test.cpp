@@ -120,13 +120,9 @@ private slots:
                  QStringList({"N1", "N4", "N5", "N6", "N7", "N10", "N11", "N8", "N9"}));
         QVERIFY(Entry(window, "MnuView5Tone")->isVisible());
 
-        // The signalling groups wait for their editors.
         QCOMPARE(Node(window.Tree(), "N1")->text(0), QStringLiteral("CH"));
-        for (const char* key : {"N1", "N4", "N5", "N6", "N10", "N11", "N8", "N9"}) {
+        for (const char* key : {"N1", "N4", "N5", "N6", "N7", "N10", "N11", "N8", "N9"}) {
             QVERIFY2(!Node(window.Tree(), key)->isDisabled(), key);
-        }
-        for (const char* key : {"N7"}) {
-            QVERIFY2(Node(window.Tree(), key)->isDisabled(), key);
         }
     }
 
@@ -173,18 +169,18 @@ private slots:
         Program program(folder.Path());
         program.state.Features = {true, true, true, false};
         MainWindow window(*program.image, program.state, program.ui);
-        for (const char* name : {"MnuViewRadio", "MnuView5Tone", "MnuSetLanguage"}) {
+        for (const char* name : {"MnuViewRadio", "MnuSetLanguage"}) {
             QVERIFY2(!Entry(window, name)->isEnabled(), name);
         }
         QVERIFY(!Entry(window, "MnuHelpContent")->isVisible());
-        for (const char* name : {"mnuFileNew",     "mnuFileOpen",         "mnuFileSave",
-                                 "mnuFileSaveAs",  "mnuFileExit",         "MnuModelInfo",
-                                 "MnuCHCut",       "mnuEditCH",           "MnuSetCom",
-                                 "MnuSetInit",     "mnuProRead",          "MnuProWrite",
-                                 "MnuProPassWord", "MnuHelpAbout",        "MnuViewSetMode",
-                                 "MnuViewScan",    "MnuViewAlert",        "MnuCommBook",
-                                 "MnuEMg",         "MnuViewDTMF",         "MnuView2Tone",
-                                 "mnuFilePrint",   "mnuFilePrintPreview", "mnuFileExportPdf"}) {
+        for (const char* name :
+             {"mnuFileNew",      "mnuFileOpen",  "mnuFileSave",    "mnuFileSaveAs",
+              "mnuFileExit",     "MnuModelInfo", "MnuCHCut",       "mnuEditCH",
+              "MnuSetCom",       "MnuSetInit",   "mnuProRead",     "MnuProWrite",
+              "MnuProPassWord",  "MnuHelpAbout", "MnuViewSetMode", "MnuViewScan",
+              "MnuViewAlert",    "MnuCommBook",  "MnuEMg",         "MnuViewDTMF",
+              "MnuView2Tone",    "MnuView5Tone", "mnuFilePrint",   "mnuFilePrintPreview",
+              "mnuFileExportPdf"}) {
             QVERIFY2(Entry(window, name)->isEnabled(), name);
         }
     }
@@ -201,6 +197,7 @@ private slots:
         } editors[] = {{"MnuViewSetMode", "N4", "rp70::gui::OptionsDialog"},
                        {"MnuViewDTMF", "N5", "rp70::gui::DtmfDialog"},
                        {"MnuView2Tone", "N6", "rp70::gui::TwoToneDialog"},
+                       {"MnuView5Tone", "N7", "rp70::gui::FiveToneDialog"},
                        {"MnuViewScan", "N10", "rp70::gui::ScanDialog"},
                        {"MnuViewAlert", "N11", "rp70::gui::AlertDialog"},
                        {"MnuCommBook", "N8", "rp70::gui::BookDialog"}};
