@@ -75,6 +75,22 @@ ReportPage TwoTonePage(std::string heading, const SettingLines& lines) {
     return page;
 }
 
+/// The 5-tone settings one pair a line (their labels are long), then after an empty line the
+/// code list entries in use, one a line with the entry's texts close beside its number.
+ReportPage FiveTonePage(std::string heading, const SettingLines& lines) {
+    ReportPage page{std::move(heading), {}};
+    bool entries = false;
+    for (const SettingLine& line : lines) {
+        const bool entry = IsEntryNumber(line.Label);
+        if (entry && !entries) {
+            page.Lines.emplace_back();
+            entries = true;
+        }
+        page.Lines.push_back({{0.10, line.Label}, {entry ? 0.16 : 0.45, line.Value}});
+    }
+    return page;
+}
+
 /// The book in three column groups: number, ID and name of every entry, empty ones too.
 ReportPage BookPage(const Book& book, const LanguageTexts& texts) {
     constexpr std::array<double, 3> kGroups = {0.10, 0.38, 0.66};
@@ -142,7 +158,7 @@ Report BuildReport(const ReportSources& sources, const PrintSelection& selection
     }
     if (ticked(PrintItem::FiveTone)) {
         pages.push_back(
-            TwoPairPage(texts.GetText(kFiveToneCaptionKey), FiveToneSettingLines(image, texts)));
+            FiveTonePage(texts.GetText(kFiveToneCaptionKey), FiveToneSettingLines(image, texts)));
     }
     if (ticked(PrintItem::CommunicationBook)) {
         pages.push_back(BookPage(image.Record.Book, texts));
