@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <memory>
@@ -23,7 +24,8 @@ constexpr std::array kCommands = {
     Command{"status", "start-up state and the new radio image", rp70::cli::RunStatus},
     Command{"new", "save a new image as a data file", rp70::cli::RunNew},
     Command{"show", "channel table of a data file as the desktop shows it", rp70::cli::RunShow},
-    Command{"settings", "options, scan, alert and book settings as the editors show them",
+    Command{"settings",
+            "options, signalling, scan, alert and book settings as the editors show them",
             rp70::cli::RunSettings},
     Command{"print", "printed report of a data file as a PDF file", rp70::cli::RunPrint},
     Command{"memory", "radio memory a Write would send, as hex", rp70::cli::RunMemory},
@@ -38,11 +40,25 @@ constexpr std::array kCommands = {
 
 QString Description() {
     QString text = "Command line tool for KT-RP70 radios.\n\nCommands:\n";
+    int width = 0;
     for (const Command& command : kCommands) {
-        text += QString("  %1  %2\n").arg(QString(command.Name), -8).arg(command.Summary);
+        width = std::max(width, static_cast<int>(std::string_view(command.Name).size()));
+    }
+    for (const Command& command : kCommands) {
+        text += QString("  %1  %2\n").arg(QString(command.Name), -width).arg(command.Summary);
     }
     text += "\nrp70 COMMAND --help shows the options of a command.";
     return text;
+}
+
+/// Qt's note that a headless session has no runtime folder (as under sudo or cron) is no
+/// concern of the command's user; everything else Qt reports goes on as before.
+QtMessageHandler qtHandler = nullptr;
+
+void DropRuntimeFolderNote(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (!text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR"))) {
+        qtHandler(type, context, text);
+    }
 }
 
 /// The print command draws text and needs the fonts of a QGuiApplication; it never opens a
@@ -52,6 +68,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
+        qtHandler = qInstallMessageHandler(DropRuntimeFolderNote);
         return std::make_unique<QGuiApplication>(argc, argv);
     }
     return std::make_unique<QCoreApplication>(argc, argv);
