@@ -51,6 +51,10 @@ int AniSeparator(int separator) {
                : 0;
 }
 
+int MessageLimit(SpecialCallTarget target) {
+    return target == SpecialCallTarget::CodeList ? 16 : 8;
+}
+
 SpecialCallGroups VisibleGroups(SpecialCallType type) {
     return {type == SpecialCallType::DataMessage, type == SpecialCallType::Ani};
 }

@@ -34,7 +34,7 @@ struct SpecialCallInputs {
     int Entry = 0; ///< the code list entry (the code list target only)
     SpecialCallType Type = SpecialCallType::DataMessage;
     std::string MessageTargetId = "12345"; ///< the data message's target ID
-    std::string Message;                   ///< "0" … "9", "A" … "Z", at most 16
+    std::string Message;                   ///< "0" … "9", "A" … "Z", at most MessageLimit
     std::string AniTargetId = "12345";     ///< the ANI call's target ID
     int Separator = 0;                     ///< position in Separators: 0 none, 1 … 6 A … F
 
@@ -47,6 +47,11 @@ SpecialCallInputs OpenSpecialCall(const FiveToneRecord& record, int entry);
 
 /// The `AniSeparator` value of separator position `separator`: 10 … 15 for A … F, 0 for none.
 int AniSeparator(int separator);
+
+/// The most message characters a data message for `target` takes: 16 in a code list entry, 8 in
+/// the begin and end codes, whose 24 digits hold "E1", the target, "E" and two digits a
+/// character.
+int MessageLimit(SpecialCallTarget target);
 
 /// Which field groups show for a call type: the data message group, the ANI group, or neither
 /// (PTT-ID).

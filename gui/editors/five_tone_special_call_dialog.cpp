@@ -32,7 +32,6 @@ constexpr int kOptionBeginCode = 60302;
 constexpr int kOptionEndCode = 60303;
 
 constexpr int kIdLength = 5;
-constexpr int kMessageLength = 16;
 constexpr int kMinimumWidth = 280;
 
 int CaptionKey(SpecialCallTarget target) {
@@ -105,7 +104,7 @@ FiveToneSpecialCallDialog::FiveToneSpecialCallDialog(FiveToneRecord& record, Cod
     messageTargetIdEdit_ = NewTargetIdInput("messageTargetIdEdit");
     messageEdit_ = new QLineEdit(this);
     messageEdit_->setObjectName(QStringLiteral("messageEdit"));
-    messageEdit_->setMaxLength(kMessageLength);
+    messageEdit_->setMaxLength(MessageLimit(target));
     ApplyTextInputRules(messageEdit_, {.Filter = filters::UpperCaseLettersAndDigits()});
     aniTargetIdEdit_ = NewTargetIdInput("aniTargetIdEdit");
     separatorCombo_ = NewCombo(this, "separatorCombo", lists.Separators);

@@ -94,6 +94,15 @@ private slots:
         QCOMPARE(record_.Codes, before.Codes);
     }
 
+    void beginCodeDataMessageFitsItsDigits() {
+        FiveToneSpecialCallDialog dialog(record_, rows_, SpecialCallTarget::BeginCode, 0, "12345",
+                                         user_.ctx);
+        dialog.show();
+        Retype(Input<QLineEdit>(&dialog, "messageEdit"), QStringLiteral("ABCDEFGHIJ"));
+        Press(&dialog, QDialogButtonBox::Ok);
+        QCOMPARE(dialog.Code(), std::string("E112345E4142434445464748"));
+    }
+
     void shortTargetIdIsRefused() {
         FiveToneSpecialCallDialog dialog(record_, rows_, SpecialCallTarget::CodeList, 2, "12345",
                                          user_.ctx);
