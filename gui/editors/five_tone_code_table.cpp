@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -23,7 +24,11 @@ namespace {
 // Option keys of the header row, one per CodeColumn.
 constexpr std::array<int, kCodeColumnCount> kHeaderKeys = {60053, 60062, 60079,
                                                            60061, 60080, 60305};
+// The least width of each column; a column is widened to its caption, the code column to the
+// 24 digits of most codes (a longer code shows whole in its tool tip).
 constexpr std::array<int, kCodeColumnCount> kColumnWidths = {40, 110, 190, 100, 110, 80};
+constexpr int kShownCodeDigits = 24;
+constexpr int kCellPadding = 20;
 
 constexpr int kCodeLength = 40;
 constexpr int kNameLength = 7;
@@ -167,7 +172,20 @@ FiveToneCodeTable::FiveToneCodeTable(FiveToneRecord& record, CodeRows& rows,
         auto* caption = new QTableWidgetItem(ToQt(texts.Option(kHeaderKeys[At(column)])));
         caption->setForeground(kHeaderColour);
         setHorizontalHeaderItem(column, caption);
-        header->resizeSection(column, kColumnWidths[At(column)]);
+    }
+    const QFontMetrics captionMetrics(header->font());
+    std::array<int, kCodeColumnCount> widths = kColumnWidths;
+    for (int column = 0; column < kCodeColumnCount; ++column) {
+        int& width = widths[At(column)];
+        width =
+            std::max(width, captionMetrics.horizontalAdvance(horizontalHeaderItem(column)->text()) +
+                                kCellPadding);
+        if (column == TableColumn(CodeColumn::Code)) {
+            width = std::max(width, fontMetrics().horizontalAdvance(
+                                        QString(kShownCodeDigits, QLatin1Char('D'))) +
+                                        kCellPadding);
+        }
+        header->resizeSection(column, width);
     }
     header->setDefaultAlignment(Qt::AlignCenter);
     header->setSectionsClickable(false);
@@ -188,7 +206,7 @@ FiveToneCodeTable::FiveToneCodeTable(FiveToneRecord& record, CodeRows& rows,
         ShowRow(row);
     }
     int width = 0;
-    for (const int columnWidth : kColumnWidths) {
+    for (const int columnWidth : widths) {
         width += columnWidth;
     }
     setMinimumWidth(width + verticalScrollBar()->sizeHint().width() + 2 * frameWidth());
@@ -256,6 +274,8 @@ void FiveToneCodeTable::ShowRow(int row) {
     for (int column = 0; column < kCodeColumnCount; ++column) {
         item(row, column)->setText(ToQt(texts[At(column)]));
     }
+    item(row, TableColumn(CodeColumn::Code))
+        ->setToolTip(ToQt(texts[At(TableColumn(CodeColumn::Code))]));
 }
 
 void FiveToneCodeTable::OfferReset(const QModelIndex& index) {

@@ -152,6 +152,10 @@ FiveToneDialog::FiveToneDialog(RadioImage& image, UserContext& ctx, QWidget* par
     inputs->addLayout(left);
     inputs->addLayout(right, 1);
     LayOutWithOkCancel(this, inputs, texts);
+    // Height to spare goes to the code list rather than below the inputs.
+    auto* body = static_cast<QBoxLayout*>(layout());
+    body->setStretch(0, 1);
+    body->setStretch(1, 0);
     auto* buttons = findChild<QDialogButtonBox*>(QStringLiteral("buttons"));
     buttons->button(QDialogButtonBox::Ok)->setText(ToQt(texts.Option(kKeyOk)));
     buttons->button(QDialogButtonBox::Cancel)->setText(ToQt(texts.Option(kKeyCancel)));
@@ -221,7 +225,8 @@ QGroupBox* FiveToneDialog::NewPttIdGroup(int code) {
     inputs.Code = NewLineEdit(group, name + QStringLiteral("CodeEdit"), kPttIdCodeWidth,
                               {filters::HexDigits(), true});
     inputs.Code->setMinimumWidth(
-        inputs.Code->fontMetrics().horizontalAdvance(QString(12, QLatin1Char('D'))));
+        inputs.Code->fontMetrics().horizontalAdvance(QString(kPttIdCodeWidth, QLatin1Char('D'))) +
+        12);
     inputs.Standard =
         NewCombo(group, qPrintable(name + QStringLiteral("StandardCombo")), lists_.Standards);
     inputs.ToneLength =
