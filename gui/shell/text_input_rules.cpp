@@ -138,7 +138,7 @@ private:
             return true;
         }
         if (IsEnterKey(key)) {
-            FocusNextInput(combo_ ? static_cast<QWidget*>(combo_) : edit_);
+            FocusNextInput(combo_ ? combo_.data() : edit_);
             return true;
         }
         const QString text = key->text();
@@ -225,7 +225,9 @@ private:
     }
 
     QLineEdit* edit_;
-    QPointer<QComboBox> combo_;
+    // Held as a widget: while the combo box is being destroyed (when this guard goes with its
+    // line edit) it is a QComboBox no more, and reading it as one is undefined.
+    QPointer<QWidget> combo_;
     TextInputOptions options_;
     bool entered_ = false;
 };
