@@ -9,12 +9,6 @@
 #include "files/file_io.h"
 
 namespace rp70::cli {
-namespace {
-
-/// A CSV file larger than this is no channel list.
-constexpr std::size_t kMaxCsvBytes = 1 << 20;
-
-} // namespace
 
 int RunExportCsv(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -65,15 +59,6 @@ int RunImportCsv(const QStringList& arguments) {
         return Fail("--band and --into exclude each other (the data file has its band)",
                     kExitUsage);
     }
-    const std::string source = parser.positionalArguments().first().toStdString();
-    const auto bytes = ReadFileBytes(source, kMaxCsvBytes + 1);
-    if (!bytes) {
-        return Fail(source + ": cannot be read");
-    }
-    if (bytes->size() > kMaxCsvBytes) {
-        return Fail(source + ": too large for a channel list");
-    }
-
     CliProgram program;
     if (parser.isSet(into)) {
         const std::string old = parser.value(into).toStdString();
@@ -88,10 +73,10 @@ int RunImportCsv(const QStringList& arguments) {
     } else {
         UseBand(program, *file);
     }
-    const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
-    const auto read = ReadChannelsCsv(text, *program.Image);
+    const std::string source = parser.positionalArguments().first().toStdString();
+    const auto read = ReadChannelsCsvFile(source, *program.Image);
     if (const auto* error = std::get_if<std::string>(&read)) {
-        return Fail(source + ": not a channel list: " + *error);
+        return Fail(source + ": cannot be imported: " + *error);
     }
     const CsvImport& import = std::get<CsvImport>(read);
     for (const std::string& line : CsvImportReport(import)) {

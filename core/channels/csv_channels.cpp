@@ -8,6 +8,7 @@
 #include "channels/channel_list.h"
 #include "channels/csv_reader.h"
 #include "channels/step_list.h"
+#include "files/file_io.h"
 #include "model/channel_label.h"
 #include "model/conversions.h"
 #include "model/tones.h"
@@ -526,6 +527,19 @@ std::variant<CsvImport, std::string> ReadChannelsCsv(std::string_view text,
         import.Rows.push_back(std::move(outcome));
     }
     return import;
+}
+
+std::variant<CsvImport, std::string> ReadChannelsCsvFile(const std::filesystem::path& path,
+                                                         const RadioImage& image) {
+    const auto bytes = ReadFileBytes(path, kMaxCsvBytes + 1);
+    if (!bytes) {
+        return std::string("the file cannot be read");
+    }
+    if (bytes->size() > kMaxCsvBytes) {
+        return "larger than " + std::to_string(kMaxCsvBytes / 1024) + " KiB";
+    }
+    return ReadChannelsCsv(
+        std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()), image);
 }
 
 void ApplyCsvImport(RadioImage& image, const CsvImport& import) {

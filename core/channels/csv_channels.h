@@ -21,6 +21,7 @@
 // Columns are matched by name in any order; unknown columns are ignored and missing ones take
 // the value of the channel imported into (or of an empty channel).
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -37,8 +38,9 @@ inline constexpr std::string_view kCsvChannelColumns =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
     "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment";
 
-/// More data rows than this make a file no channel list of this radio.
+/// More data rows than this, or more bytes, make a file no channel list of this radio.
 inline constexpr std::size_t kMaxCsvRows = 1000;
+inline constexpr std::size_t kMaxCsvBytes = 1 << 20;
 
 /// The channels of `image` that hold data, ascending by channel number, as CSV with a header
 /// row and CR LF line ends.
@@ -64,6 +66,11 @@ struct CsvImport {
 /// Location and Frequency, too many rows); the image is never changed.
 std::variant<CsvImport, std::string> ReadChannelsCsv(std::string_view text,
                                                      const RadioImage& image);
+
+/// ReadChannelsCsv of the file `path`; a file that cannot be read or is larger than
+/// kMaxCsvBytes is refused as well.
+std::variant<CsvImport, std::string> ReadChannelsCsvFile(const std::filesystem::path& path,
+                                                         const RadioImage& image);
 
 /// Stores the channels of an import: each replaces the channel of its number or takes a new
 /// slot; the other channels stay. The references into the channel list are repaired as after a

@@ -104,6 +104,12 @@ private:
     void ShowAbout();
     void ChooseLanguage();
 
+    // The channel list as CSV (main_window_csv.cpp).
+    /// Reads a CSV file the person picks, shows what becomes of each row and imports on OK.
+    void ImportCsv();
+    /// Writes the channel list into a CSV file the person names.
+    void ExportCsv();
+
     // Editors (main_window_editors.cpp).
     /// Opens the editor of the tree node `key` ("N4" options, "N10" scan, …); nothing for a node
     /// without one.

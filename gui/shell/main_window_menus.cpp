@@ -70,6 +70,11 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
             [this] { SaveFile(true); });
     file->addSeparator();
+    connect(AddEntry(file, "mnuFileImportCsv", 1014), &QAction::triggered, this,
+            &MainWindow::ImportCsv);
+    connect(AddEntry(file, "mnuFileExportCsv", 1015), &QAction::triggered, this,
+            &MainWindow::ExportCsv);
+    file->addSeparator();
     connect(AddEntry(file, "mnuFilePrint", 1005), &QAction::triggered, this, [this] {
         PrintListDialog dialog(image_, ctx_, state_.Info, this);
         dialog.exec();
