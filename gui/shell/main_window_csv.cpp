@@ -41,7 +41,7 @@ void MainWindow::ImportCsv() {
     const CsvImport& import = std::get<CsvImport>(read);
     CsvImportDialog dialog(import, ToQt(*path), state_.Texts, this);
     if (dialog.exec() == QDialog::Accepted) {
-        ApplyCsvImport(image_, import);
+        Recorded([&] { ApplyCsvImport(image_, import); });
         ShowListByData();
     }
 }
