@@ -33,6 +33,17 @@ struct RowText {
     }
 };
 
+std::string LowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+/// A frequency in MHz that nine stored digits can hold.
+bool IsStorable(double mhz) {
+    return mhz >= 0 && mhz <= static_cast<double>(kMaxUnits) / kUnitsPerMhz;
+}
+
 std::optional<long long> StoredUnits(const FixedText<9>& digits) {
     const std::string text = TextOf(digits);
     if (text.empty() ||
@@ -99,7 +110,8 @@ Columns ChannelColumns(const ChannelRecord& channel, std::int16_t bandIndex) {
     const auto rx = StoredUnits(channel.RxFreq);
     const long long offset = StoredUnits(channel.TxOffset).value_or(0);
     row["Frequency"] = rx ? MhzText(*rx) : "";
-    row["Duplex"] = channel.ShiftDirection == kShiftPlus    ? "+"
+    row["Duplex"] = channel.TxInhibit != 0                  ? "off"
+                    : channel.ShiftDirection == kShiftPlus  ? "+"
                     : channel.ShiftDirection == kShiftMinus ? "-"
                                                             : "";
     row["Offset"] = MhzText(offset);
@@ -230,9 +242,9 @@ private:
         const BandLimits& band = image_.Limits;
         const std::string rxText = row_.Get("Frequency");
         const auto rxMhz = ParseNumber(rxText);
-        if (!rxMhz) {
+        if (!rxMhz || !IsStorable(*rxMhz)) {
             return rxText.empty() ? "no receive frequency"
-                                  : "receive frequency \"" + rxText + "\" is not a number";
+                                  : "receive frequency \"" + rxText + "\" is not a frequency";
         }
         long long rx = ToUnits(*rxMhz);
         if (rx < ToUnits(band.RxLow) || rx > ToUnits(band.RxHigh)) {
@@ -245,13 +257,15 @@ private:
         const std::string offsetText = row_.Get("Offset");
         const auto offsetMhz =
             offsetText.empty() ? std::optional<double>(0.0) : ParseNumber(offsetText);
-        if (!offsetMhz || *offsetMhz < 0 || ToUnits(*offsetMhz) > kMaxUnits) {
+        if (!offsetMhz || !IsStorable(*offsetMhz)) {
             return "offset \"" + offsetText + "\" is not a frequency";
         }
         const long long offset = ToUnits(*offsetMhz);
         channel_.RxFreq = UnitsDigits(rx);
-        if (duplex.empty()) {
-            channel_.ShiftDirection = kShiftOff;
+        channel_.TxInhibit = duplex == "off" ? 1 : 0;
+        if (duplex.empty() || duplex == "off") {
+            // A channel that never transmits keeps its shift; the offset is only stored.
+            channel_.ShiftDirection = duplex.empty() ? kShiftOff : channel_.ShiftDirection;
             channel_.TxOffset = UnitsDigits(offset);
             return std::nullopt;
         }
@@ -263,7 +277,8 @@ private:
         } else if (duplex == "split") {
             tx = offset;
         } else {
-            return "Duplex \"" + duplex + "\" is not known (\"\", \"+\", \"-\" or \"split\")";
+            return "Duplex \"" + duplex +
+                   "\" is not known (\"\", \"+\", \"-\", \"split\" or \"off\")";
         }
         if (tx < ToUnits(band.TxLow) || tx > ToUnits(band.TxHigh)) {
             return "transmit frequency " + MhzText(tx) + " is outside the transmit band " +
@@ -397,10 +412,8 @@ private:
     }
 
     void Power() {
-        std::string text = row_.Get("Power");
-        std::string lower = text;
-        std::transform(lower.begin(), lower.end(), lower.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        const std::string text = row_.Get("Power");
+        const std::string lower = LowerCase(text);
         if (lower == "high") {
             channel_.TxPower = 0;
         } else if (lower == "mid" || lower == "middle" || lower == "medium") {
@@ -420,12 +433,6 @@ private:
     ChannelRecord& channel_;
     std::vector<std::string>& notes_;
 };
-
-std::string LowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 } // namespace
 

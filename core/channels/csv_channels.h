@@ -6,9 +6,10 @@
 // How the columns map onto a channel:
 // - Location 0 … 199 are the memory channels 1 … 200, as the channel table labels them; "PA",
 //   "PB", "CALL" and "VFO" name the special channels. Any other location is refused.
-// - Frequency and Offset are MHz. Duplex "" (simplex), "+", "-" or "split" (Offset then holds
-//   the transmit frequency). Receive and transmit frequency must lie in the band; frequencies
-//   off the band's raster are moved onto it.
+// - Frequency and Offset are MHz. Duplex "" (simplex), "+", "-", "split" (Offset then holds
+//   the transmit frequency) or "off" (transmit inhibited; the shift stays as it is).
+//   Receive and transmit frequency must lie in the band; frequencies off the band's raster are
+//   moved onto it.
 // - Tone "" / "Tone" (transmit rToneFreq) / "TSQL" (cToneFreq both ways) / "DTCS" (DtcsCode both
 //   ways) / "Cross" with CrossMode "A->B", A and B each "Tone", "DTCS" or empty: the transmit
 //   side takes rToneFreq or DtcsCode, the receive side cToneFreq or RxDtcsCode. DtcsPolarity

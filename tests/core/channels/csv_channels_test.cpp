@@ -17,7 +17,7 @@ constexpr std::string_view kSample =
 2,K1ABC,147.300000,+,0.600000,TSQL,88.5,141.3,023,NN,023,Tone->Tone,FM,5.00,,Mid,,,
 3,DCS RPT,145.230000,-,0.600000,DTCS,88.5,88.5,051,NR,051,Tone->Tone,NFM,12.50,,Low,,,
 4,XBAND,146.000000,split,147.000000,Cross,110.9,88.5,023,RN,754,Tone->DTCS,FM,5.00,,High,,,
-5,RXONLY,162.550000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,25.00,S,Low,NOAA weather,,
+5,RXONLY,162.550000,off,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,25.00,S,Low,NOAA weather,,
 6,ODDSTEP,151.820000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,7.50,,High,,,
 7,OFFRAST,145.126300,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,FM,5.00,,High,,,
 8,UHF,446.000000,,0.000000,,88.5,88.5,023,NN,023,Tone->Tone,NFM,12.50,,High,out of band,,
@@ -115,6 +115,7 @@ TEST(CsvChannelImport, MapsRepeatersTonesAndPolarity) {
     EXPECT_EQ(split.RxDcs, 0754);
 
     EXPECT_EQ(Channel(image, 6).ScanSkip, 1);
+    EXPECT_EQ(Channel(image, 6).TxInhibit, 1);  // Duplex "off"
     EXPECT_EQ(Channel(image, 203).RxCtcss, 13); // CALL, TSQL 100.0 from cToneFreq
     EXPECT_FALSE(FindChannel(image, 9));        // the refused out-of-band row
 }
@@ -142,6 +143,7 @@ TEST(CsvChannelImport, ExportThenImportGivesTheSameChannels) {
         channel.TxDcsInvert = t.TxType == kToneDcs ? 1 : 0;
     }
     image.Channels[static_cast<std::size_t>(*FindChannel(image, 1))].Bandwidth = 1; // 20K
+    image.Channels[static_cast<std::size_t>(*FindChannel(image, 2))].TxInhibit = 1;
     image.Channels[static_cast<std::size_t>(*FindChannel(image, 6))].TxOffset =
         MakeFixedText<9>("000500000");
     const std::string csv = ExportChannelsCsv(image);
@@ -193,6 +195,34 @@ TEST(CsvChannelImport, RefusesFilesThatAreNoChannelList) {
         ASSERT_TRUE(std::holds_alternative<std::string>(read)) << c.Text.substr(0, 40);
         EXPECT_NE(std::get<std::string>(read).find(c.Error), std::string::npos)
             << std::get<std::string>(read);
+    }
+}
+
+TEST(CsvChannelImport, RefusesRowsItCannotStore) {
+    const struct {
+        const char* Row; ///< Frequency,Duplex,Offset,Tone,DtcsCode,CrossMode,Mode
+        const char* Why;
+    } cases[] = {
+        {"abc,,,,,,", "receive frequency \"abc\" is not a frequency"},
+        {"-145.5,,,,,,", "is not a frequency"},
+        {"123456789012345678901234567890,,,,,,", "is not a frequency"},
+        {"145.5,+,-0.6,,,,", "offset \"-0.6\" is not a frequency"},
+        {"145.5,x,0.6,,,,", "Duplex \"x\" is not known"},
+        {"145.5,,,DTCS,089,,", "DtcsCode \"089\" is not a DCS code"},
+        {"145.5,,,Cross,,Tone->Foo,", "CrossMode \"Tone->Foo\" is not supported"},
+        {"145.5,,,TSQL-R,,,", "Tone \"TSQL-R\" is not supported"},
+        {"145.5,,,,,,AM", "Mode \"AM\" is not supported"},
+    };
+    const RadioImage image;
+    for (const auto& c : cases) {
+        const CsvImport import = Imported(
+            std::string("Location,Frequency,Duplex,Offset,Tone,DtcsCode,CrossMode,Mode\n0,") +
+                c.Row + "\n",
+            image);
+        ASSERT_EQ(import.Rows.size(), 1u);
+        EXPECT_EQ(import.Rows[0].Result, CsvRowOutcome::Kind::Refused) << c.Row;
+        EXPECT_NE(import.Rows[0].Notes.front().find(c.Why), std::string::npos)
+            << import.Rows[0].Notes.front();
     }
 }
 
