@@ -142,7 +142,8 @@ std::vector<std::string_view> SplitColumns() {
 
 /// Channel number of a location: 0 … 199 → 1 … 200, "PA" … "VFO" → 201 … 204.
 std::optional<int> LocationNumber(std::string_view text) {
-    if (const auto value = ParseWholeNumber(text); value && *value >= 0 && *value < 200) {
+    if (const auto value = ParseWholeNumber(text);
+        value && *value >= 0 && *value < kMemoryChannelCount) {
         return static_cast<int>(*value) + 1;
     }
     for (int number = kMemoryChannelCount + 1; number <= kChannelSlots; ++number) {
@@ -162,7 +163,7 @@ std::string RadioName(std::string_view text, std::vector<std::string>& notes) {
     bool replaced = false;
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
-        std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        const std::size_t length = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
         if (c >= 32 && c <= 125 && c != '\\') {
             name += static_cast<char>(c);
         } else {
