@@ -48,4 +48,11 @@ int RunInfo(const QStringList& arguments);
 /// data file (factory test mode only).
 int RunExportEpm(const QStringList& arguments);
 
+/// `rp70 export-csv FILE.dat -o OUT.csv [--password PW]`: the channel list as CSV.
+int RunExportCsv(const QStringList& arguments);
+
+/// `rp70 import-csv IN.csv -o FILE.dat [--band CODE] [--into OLD.dat] [--password PW]`: a CSV
+/// channel list into a data file, with a report line per row.
+int RunImportCsv(const QStringList& arguments);
+
 } // namespace rp70::cli

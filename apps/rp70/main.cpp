@@ -34,6 +34,9 @@ constexpr std::array kCommands = {
     Command{"read", "read the radio into a data file", rp70::cli::RunRead},
     Command{"write", "write a data file into the radio", rp70::cli::RunWrite},
     Command{"info", "radio information area", rp70::cli::RunInfo},
+    Command{"export-csv", "channel list of a data file as CSV", rp70::cli::RunExportCsv},
+    Command{"import-csv", "CSV channel list into a data file, with a report",
+            rp70::cli::RunImportCsv},
     Command{"export-epm", "auto-test export for production (factory test mode)",
             rp70::cli::RunExportEpm},
 };

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QUndoStack>
 #include <algorithm>
 
 #include "channels/channel_table_view.h"
@@ -63,6 +64,8 @@ MainWindow::MainWindow(RadioImage& image, ProgramState& state, Interaction& ui, 
     setContextMenuPolicy(Qt::NoContextMenu);
     setMinimumWidth(kMinimumWidth);
 
+    undoStack_ = new QUndoStack(this);
+    undoStack_->setUndoLimit(kUndoSteps);
     BuildCentralArea();
     BuildMenus();
     BuildToolBar();

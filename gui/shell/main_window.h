@@ -4,6 +4,7 @@
 // and stores its placement when it closes.
 
 #include <QMainWindow>
+#include <functional>
 #include <optional>
 
 #include "channels/channel_clipboard.h"
@@ -24,6 +25,7 @@ class QTimer;
 class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUndoStack;
 
 namespace rp70::gui {
 
@@ -58,6 +60,8 @@ public:
     QTreeWidget* Tree() const { return tree_; }
     /// The splitter between the tree and the table.
     QSplitter* Splitter() const { return splitter_; }
+    /// The undo steps of the image's changes.
+    QUndoStack* UndoStack() const { return undoStack_; }
     /// Whether a Read or Write is under way (the window then refuses to close).
     bool TransferRunning() const { return transferRunning_; }
 
@@ -66,6 +70,8 @@ public:
     static constexpr int kMinimumWidth = 200;
     static constexpr int kMinimumTreeWidth = 200;
     static constexpr int kSplitterMargin = 2;
+    /// Undo steps kept; each holds two copies of the image's content (about 31 KB each).
+    static constexpr int kUndoSteps = 100;
 
 protected:
     /// Keeps the splitter within the new width.
@@ -88,6 +94,8 @@ private:
     void ShowOptionalEntries();
 
     // Commands (main_window_commands.cpp).
+    /// Runs `change` as one step of undo when it changes the image.
+    void Recorded(const std::function<void()>& change);
     FileSession Session();
     void NewImage(bool confirm);
     void OpenFile();
@@ -103,6 +111,12 @@ private:
     void ShowModelDialog();
     void ShowAbout();
     void ChooseLanguage();
+
+    // The channel list as CSV (main_window_csv.cpp).
+    /// Reads a CSV file the person picks, shows what becomes of each row and imports on OK.
+    void ImportCsv();
+    /// Writes the channel list into a CSV file the person names.
+    void ExportCsv();
 
     // Editors (main_window_editors.cpp).
     /// Opens the editor of the tree node `key` ("N4" options, "N10" scan, …); nothing for a node
@@ -151,6 +165,7 @@ private:
     QLabel* dateLabel_ = nullptr;
     QLabel* timeLabel_ = nullptr;
     QTimer* clock_ = nullptr;
+    QUndoStack* undoStack_ = nullptr;
 
     QAction* dtmfAction_ = nullptr;
     QAction* twoToneAction_ = nullptr;

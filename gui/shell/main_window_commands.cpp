@@ -1,6 +1,7 @@
 // The commands the main window's menus, tool bar and channel table run.
 
 #include <QDialog>
+#include <QUndoStack>
 
 #include "channels/channel_edit_dialog.h"
 #include "channels/channel_table_view.h"
@@ -9,10 +10,15 @@
 #include "link/transfer_runner.h"
 #include "model/model_dialog.h"
 #include "shell/about_box.h"
+#include "shell/image_change.h"
 #include "shell/language_dialog.h"
 #include "shell/main_window.h"
 
 namespace rp70::gui {
+
+void MainWindow::Recorded(const std::function<void()>& change) {
+    RecordImageChange(*undoStack_, image_, change, [this] { ShowListByData(); });
+}
 
 FileSession MainWindow::Session() {
     return FileSession{ctx_, image_, state_.Folder};
@@ -21,6 +27,7 @@ FileSession MainWindow::Session() {
 void MainWindow::NewImage(bool confirm) {
     FileSession session = Session();
     if (CmdNew(session, confirm)) {
+        undoStack_->clear(); // a new file starts its own history
         ShowListByData();
     } else {
         ShowCaption(); // the offer to save may have saved under a new name
@@ -30,6 +37,7 @@ void MainWindow::NewImage(bool confirm) {
 void MainWindow::OpenFile() {
     FileSession session = Session();
     if (CmdOpen(session)) {
+        undoStack_->clear();
         ShowListByData();
     } else {
         ShowCaption();
@@ -48,7 +56,11 @@ void MainWindow::SaveFile(bool saveAs) {
 
 void MainWindow::RunChannelCommand(ChannelCommand command) {
     const int number = table_->CurrentChannel();
-    if (number > 0 && ApplyChannelCommand(image_, command, kChannelTableIndex, number)) {
+    bool applied = false;
+    Recorded([&] {
+        applied = number > 0 && ApplyChannelCommand(image_, command, kChannelTableIndex, number);
+    });
+    if (applied) {
         table_->ShowRow(image_, number, ctx_);
     }
 }
@@ -61,10 +73,12 @@ void MainWindow::EditCurrentChannel() {
 }
 
 void MainWindow::EditChannel(int number) {
-    ChannelEditDialog dialog(image_, number, state_.Features, ctx_, this);
-    if (dialog.exec() == QDialog::Accepted) {
-        table_->ShowRow(image_, number, ctx_);
-    }
+    Recorded([&] {
+        ChannelEditDialog dialog(image_, number, state_.Features, ctx_, this);
+        if (dialog.exec() == QDialog::Accepted) {
+            table_->ShowRow(image_, number, ctx_);
+        }
+    });
 }
 
 std::optional<TransferOutcome> MainWindow::Transfer(TransferKind kind) {
@@ -89,7 +103,7 @@ void MainWindow::ReadFromRadio() {
     FileSession session = Session();
     OfferToSave(session);
     ShowCaption();
-    Transfer(TransferKind::Read);
+    Recorded([this] { Transfer(TransferKind::Read); });
 }
 
 void MainWindow::EnterRadioPassword() {
@@ -105,11 +119,13 @@ void MainWindow::ChooseComPort() {
 }
 
 void MainWindow::ShowModelDialog() {
-    ModelDialog dialog(image_, ctx_, state_.Folder, this);
-    dialog.exec();
-    if (dialog.ImageWasReset()) {
-        ShowListByData();
-    }
+    Recorded([this] {
+        ModelDialog dialog(image_, ctx_, state_.Folder, this);
+        dialog.exec();
+        if (dialog.ImageWasReset()) {
+            ShowListByData();
+        }
+    });
 }
 
 void MainWindow::ShowAbout() {

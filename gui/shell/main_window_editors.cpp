@@ -37,38 +37,52 @@ void MainWindow::OpenEditor(const QString& key) {
 }
 
 void MainWindow::EditOptions() {
-    OptionsDialog dialog(image_, state_.Texts, this);
-    dialog.exec();
+    Recorded([this] {
+        OptionsDialog dialog(image_, state_.Texts, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::EditDtmf() {
-    DtmfDialog dialog(image_, ctx_, this);
-    dialog.exec();
+    Recorded([this] {
+        DtmfDialog dialog(image_, ctx_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::EditTwoTone() {
-    TwoToneDialog dialog(image_, ctx_, this);
-    dialog.exec();
+    Recorded([this] {
+        TwoToneDialog dialog(image_, ctx_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::EditFiveTone() {
-    FiveToneDialog dialog(image_, ctx_, this);
-    dialog.exec();
+    Recorded([this] {
+        FiveToneDialog dialog(image_, ctx_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::EditScan() {
-    ScanDialog dialog(image_, ctx_, this);
-    dialog.exec();
+    Recorded([this] {
+        ScanDialog dialog(image_, ctx_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::EditAlert() {
-    AlertDialog dialog(image_, ctx_, this);
-    dialog.exec();
+    Recorded([this] {
+        AlertDialog dialog(image_, ctx_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::EditBook() {
-    BookDialog dialog(image_, ctx_, this);
-    dialog.exec();
+    Recorded([this] {
+        BookDialog dialog(image_, ctx_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::ShowEmbeddedMessage() {
@@ -79,8 +93,10 @@ void MainWindow::ShowEmbeddedMessage() {
 }
 
 void MainWindow::EditTestData() {
-    TestDataDialog dialog(image_, ctx_, this);
-    dialog.exec();
+    Recorded([this] {
+        TestDataDialog dialog(image_, ctx_, this);
+        dialog.exec();
+    });
 }
 
 void MainWindow::ExportAutoTest() {

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <functional>
 
 #include "print/print_list_dialog.h"
@@ -70,6 +71,11 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(file, "mnuFileSaveAs", 1004), &QAction::triggered, this,
             [this] { SaveFile(true); });
     file->addSeparator();
+    connect(AddEntry(file, "mnuFileImportCsv", 1014), &QAction::triggered, this,
+            &MainWindow::ImportCsv);
+    connect(AddEntry(file, "mnuFileExportCsv", 1015), &QAction::triggered, this,
+            &MainWindow::ExportCsv);
+    file->addSeparator();
     connect(AddEntry(file, "mnuFilePrint", 1005), &QAction::triggered, this, [this] {
         PrintListDialog dialog(image_, ctx_, state_.Info, this);
         dialog.exec();
@@ -96,6 +102,15 @@ void MainWindow::BuildMenus() {
             &QAction::triggered, this, [this] { RunChannelCommand(ChannelCommand::Delete); });
 
     QMenu* edit = AddMenu(bar, "mnuEdit", 1010);
+    QAction* undo = AddEntry(edit, "mnuEditUndo", 1012, QKeySequence(Qt::CTRL | Qt::Key_Z), false);
+    connect(undo, &QAction::triggered, undoStack_, &QUndoStack::undo);
+    connect(undoStack_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    QAction* redo = AddEntry(edit, "mnuEditRedo", 1013, QKeySequence(Qt::CTRL | Qt::Key_Y), false);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    connect(redo, &QAction::triggered, undoStack_, &QUndoStack::redo);
+    connect(undoStack_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    edit->addSeparator();
     connect(AddEntry(edit, "mnuEditCH", 1011), &QAction::triggered, this,
             &MainWindow::EditCurrentChannel);
     connect(AddEntry(edit, "MnuViewSetMode", 1021), &QAction::triggered, this,
