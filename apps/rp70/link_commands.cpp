@@ -117,9 +117,14 @@ public:
         : texts_(texts), enabled_(isatty(STDERR_FILENO) != 0) {}
 
     void Show(TransferKind kind) {
-        caption_ = std::string(texts_.Builtin(kind == TransferKind::Write
-                                                  ? BuiltinText::ProgressTitleWrite
-                                                  : BuiltinText::ProgressTitleRead));
+        Show(kind == TransferKind::Write ? BuiltinText::ProgressTitleWrite
+                                         : BuiltinText::ProgressTitleRead);
+    }
+
+    /// A new pass under its own caption, on a line of its own.
+    void Show(BuiltinText caption) {
+        Break();
+        caption_ = std::string(texts_.Builtin(caption));
         visible_ = true;
         Draw(0);
     }
@@ -173,12 +178,14 @@ enum class TransferResult { Succeeded, Failed, Cancelled };
 
 /// Runs one transfer of `kind` on `port` through the program's image and state, on the
 /// application's event loop, and stores the feature flags when the radio switched one on.
-TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKind kind) {
+TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKind kind,
+                           bool verify = false) {
     program.Terminal.SetSubject(port.toStdString());
     const FeatureFlags featuresBefore = program.State.Features;
 
     LinkSession session(port, *program.Image, program.State, program.Terminal);
     session.transfer().ConfirmBeforeTransfer = false;
+    session.transfer().VerifyAfterWrite = verify;
 
     ProgressLine progress(program.State.Texts);
     program.Terminal.SetBeforeOutput([&progress] { progress.Break(); });
@@ -186,6 +193,8 @@ TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKin
                      [&progress](TransferKind shown) { progress.Show(shown); });
     QObject::connect(&session, &LinkSession::progressValue,
                      [&progress](int percent) { progress.Set(percent); });
+    QObject::connect(&session, &LinkSession::verifyPassShown,
+                     [&progress] { progress.Show(BuiltinText::ProgressTitleVerify); });
     QObject::connect(&session, &LinkSession::progressClosed, [&progress] { progress.Close(); });
 
     QEventLoop loop;
@@ -375,11 +384,14 @@ int RunRead(const QStringList& arguments) {
 
 int RunWrite(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Writes a data file into the radio.");
+    parser.setApplicationDescription(
+        "Writes a data file into the radio, then reads back every block written and fails when "
+        "one differs.");
     parser.addPositionalArgument("FILE.dat", "The data file to write.");
     const LinkOptions link;
     const QCommandLineOption password = OpenPasswordOption();
-    parser.addOptions({link.Port, link.RadioPassword, password, link.Factory});
+    const QCommandLineOption noVerify("no-verify", "Do not read the written blocks back.");
+    parser.addOptions({link.Port, link.RadioPassword, password, link.Factory, noVerify});
     if (!ParseCommand(parser, arguments, 1, 1)) {
         return kExitUsage;
     }
@@ -400,7 +412,7 @@ int RunWrite(const QStringList& arguments) {
     if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {
         return status;
     }
-    return ExitStatus(RunTransfer(program, *port, TransferKind::Write));
+    return ExitStatus(RunTransfer(program, *port, TransferKind::Write, !parser.isSet(noVerify)));
 }
 
 int RunInfo(const QStringList& arguments) {

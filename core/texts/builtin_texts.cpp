@@ -9,7 +9,7 @@ namespace {
 using Pair = std::pair<std::string_view, std::string_view>;
 
 // Indexed by BuiltinText.
-constexpr std::array<Pair, 48> kPairs = {{
+constexpr std::array<Pair, 50> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -63,9 +63,12 @@ constexpr std::array<Pair, 48> kPairs = {{
     {"Please select printing items.", "请选择打印项目。"},
     {"OFF", "关"},
     {"ON", "开"},
+    {"Verify data in radio", "校验对讲机数据"},
+    {"Verify after write: %1 block(s) in the radio differ from what was written:",
+     "写入后校验：对讲机中有%1个数据块与写入的数据不同："},
 }};
 
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::On) + 1);
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::VerifyFailed) + 1);
 
 } // namespace
 

@@ -60,6 +60,9 @@ enum class BuiltinText {
     PrintNothingSelected,
     Off, ///< OnOffText of 0
     On,  ///< OnOffText of 1
+    // Verification after a Write.
+    ProgressTitleVerify,
+    VerifyFailed, ///< "%1" stands for the number of blocks; their list follows
 };
 
 std::string_view BuiltinTextFor(BuiltinText text, Language language);

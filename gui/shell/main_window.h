@@ -81,6 +81,9 @@ protected:
 private:
     // Menus, tool bar and status bar (main_window_menus.cpp).
     void BuildMenus();
+    /// A check item of `menu` for one of the safe-programming choices of the settings file,
+    /// stored there as soon as it changes.
+    void AddSafetyChoice(QMenu* menu, const char* name, int key, bool SettingsFileValues::*choice);
     void BuildToolBar();
     void BuildStatusBar();
     void ShowClock();

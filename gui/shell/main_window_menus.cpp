@@ -17,6 +17,8 @@
 #include "print/report_actions.h"
 #include "shell/language_apply.h"
 #include "shell/main_window.h"
+#include "shell/program_folder.h"
+#include "shell/settings_file.h"
 #include "shell/tool_bar_icons.h"
 
 namespace rp70::gui {
@@ -56,6 +58,18 @@ QAction* AddButton(QToolBar* bar, const char* name, const QIcon& icon, int toolT
 }
 
 } // namespace
+
+void MainWindow::AddSafetyChoice(QMenu* menu, const char* name, int key,
+                                 bool SettingsFileValues::*choice) {
+    QAction* action = AddEntry(menu, name, key);
+    action->setCheckable(true);
+    action->setChecked(state_.Settings.*choice);
+    connect(action, &QAction::toggled, this, [this, choice](bool on) {
+        state_.Settings.*choice = on;
+        // Not storable (a read-only folder): the choice still holds for this run.
+        WriteSafetySettings(SettingsFilePath(state_.Folder), state_.Settings);
+    });
+}
 
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
@@ -131,6 +145,9 @@ void MainWindow::BuildMenus() {
             [this] { Transfer(TransferKind::Write); });
     connect(AddEntry(radio, "MnuProPassWord", 1043), &QAction::triggered, this,
             &MainWindow::EnterRadioPassword);
+    radio->addSeparator();
+    AddSafetyChoice(radio, "mnuProVerify", 1044, &SettingsFileValues::VerifyAfterWrite);
+    AddSafetyChoice(radio, "mnuProBackupRadio", 1045, &SettingsFileValues::BackupBeforeWrite);
 
     QMenu* view = AddMenu(bar, "MnuView", 1020);
     QAction* toolBarToggle = AddEntry(view, "MnuViewToolBar", 1026);

@@ -158,6 +158,13 @@ kill "$sim_pid"
 wait "$sim_pid" # its transcript is complete once it has gone
 [ "$(grep '^=' "$work/wire.log" | tail -n 1)" = "= END" ] || fail "a cancelled read ends with END"
 
+# A radio that stores a written block other than it acknowledged: the read-back finds it.
+start_sim 5 --fast --memory "$work/faulty.bin" --corrupt-write 3
+expect 1 "$rp70" write --port "$dev" "$work/radio.dat"
+grep -q 'differ from what was written' "$work/err" || fail "verify reports the block: $(cat "$work/err")"
+grep -q ' 0120  channel scan bitmap' "$work/err" || fail "verify names the address: $(cat "$work/err")"
+expect 0 "$rp70" write --port "$dev" --no-verify "$work/radio.dat"
+
 # Wrong usage and ports that are not there.
 expect 2 "$rp70" read -o "$work/x.dat"
 expect 2 "$rp70" read --port "$programmed"

@@ -21,6 +21,8 @@
 #include "factory/factory_mode.h"
 #include "files/modified_check.h"
 #include "shell/main_window.h"
+#include "shell/program_folder.h"
+#include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "support/gui_test.h"
 #include "support/modal_driver.h"
@@ -183,6 +185,22 @@ private slots:
               "mnuFileExportPdf"}) {
             QVERIFY2(Entry(window, name)->isEnabled(), name);
         }
+    }
+
+    void safetyChoicesAreCheckItemsStoredInTheSettings() {
+        TempFolder folder;
+        Program program(folder.Path());
+        MainWindow window(*program.image, program.state, program.ui);
+        QAction* verify = Entry(window, "mnuProVerify");
+        QAction* backup = Entry(window, "mnuProBackupRadio");
+        QVERIFY(verify->isCheckable() && verify->isChecked());
+        QVERIFY(backup->isCheckable() && !backup->isChecked());
+        verify->trigger();
+        backup->trigger();
+        const SettingsFileValues stored = ReadSettingsFile(SettingsFilePath(folder.Path()));
+        QVERIFY(!stored.VerifyAfterWrite);
+        QVERIFY(stored.BackupBeforeWrite);
+        QVERIFY(!program.state.Settings.VerifyAfterWrite);
     }
 
     void editorsOpenFromTheirMenuEntryAndTreeNode() {
