@@ -29,6 +29,9 @@ std::optional<TransferOutcome> RunTransfer(TransferKind kind, RadioImage& image,
         }
         progress->SetProgressValue(0);
         progress->show();
+        if (shown == TransferKind::Write && hooks.WriteStarting) {
+            hooks.WriteStarting();
+        }
     });
     QObject::connect(&session, &LinkSession::progressValue, [&](int percent) {
         if (progress) {

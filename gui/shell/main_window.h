@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "channels/channel_clipboard.h"
+#include "files/backups.h"
 #include "files/file_commands.h"
 #include "link/link_port.h"
 #include "memory/block_passes.h"
@@ -101,6 +102,12 @@ private:
     /// Runs a transfer unless one is under way; how it ended, nullopt when it did not start.
     std::optional<TransferOutcome> Transfer(TransferKind kind);
     void ReadFromRadio();
+    /// A Write, after reading the radio into a backup first when the settings ask for it.
+    void WriteToRadio();
+    /// Keeps `image` as a backup; tells the person when it cannot be saved.
+    void KeepBackup(const RadioImage& image, BackupKind kind);
+    /// File > Backups…: lists the backups and opens the one chosen.
+    void ShowBackups();
     void EnterRadioPassword();
     void ChooseComPort();
     void ShowModelDialog();

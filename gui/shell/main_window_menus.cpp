@@ -93,6 +93,8 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(file, "mnuFileExportPdf", 1008), &QAction::triggered, this,
             [this] { ExportReportPdf(image_, ctx_, state_.Info); });
     file->addSeparator();
+    connect(AddEntry(file, "mnuFileBackups", 1009), &QAction::triggered, this,
+            &MainWindow::ShowBackups);
     connect(AddEntry(file, "mnuFileExit", 1006), &QAction::triggered, this, &QWidget::close);
 
     QMenu* model = AddMenu(bar, "MnuModel", 1060);
@@ -142,7 +144,7 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(radio, "mnuProRead", 1041), &QAction::triggered, this,
             &MainWindow::ReadFromRadio);
     connect(AddEntry(radio, "MnuProWrite", 1042), &QAction::triggered, this,
-            [this] { Transfer(TransferKind::Write); });
+            &MainWindow::WriteToRadio);
     connect(AddEntry(radio, "MnuProPassWord", 1043), &QAction::triggered, this,
             &MainWindow::EnterRadioPassword);
     radio->addSeparator();
@@ -202,7 +204,7 @@ void MainWindow::BuildToolBar() {
            [this] { ReadFromRadio(); });
     button("TCommPort", ToolBarIcon(ToolBarIconKind::Port, look), 0, [this] { ChooseComPort(); });
     button("TCommWrite", ToolBarIcon(ToolBarIconKind::Write, look), 1042,
-           [this] { Transfer(TransferKind::Write); });
+           [this] { WriteToRadio(); });
     toolBar_->addSeparator();
     button("CHCut", ToolBarIcon(ToolBarIconKind::Cut, look), 1071,
            [this] { RunChannelCommand(ChannelCommand::Cut); });

@@ -158,6 +158,19 @@ kill "$sim_pid"
 wait "$sim_pid" # its transcript is complete once it has gone
 [ "$(grep '^=' "$work/wire.log" | tail -n 1)" = "= END" ] || fail "a cancelled read ends with END"
 
+# Every Read and every Write kept a backup; --backup-radio reads the radio into one first.
+expect 0 "$rp70" backups
+[ "$(grep -c ' read ' "$work/out")" -ge 2 ] || fail "reads are backed up: $(cat "$work/out")"
+grep -q ' written  KT-RP70  3 ' "$work/out" || fail "writes are backed up: $(cat "$work/out")"
+written=$(grep ' written ' "$work/out" | tail -1 | awk '{print $NF}')
+same_table "$work/radio.dat" "$written" "the first write's backup reopens as the file written"
+count=$(ls "$RP70_HOME/backups"/*.dat | wc -l)
+expect 0 "$rp70" write --port "$blank" --backup-radio "$work/radio.dat"
+[ "$(ls "$RP70_HOME/backups"/*.dat | wc -l)" -eq $((count + 2)) ] ||
+    fail "--backup-radio keeps the radio read and the image written"
+expect 0 "$rp70" read --port "$blank" -o "$work/after.dat"
+same_table "$work/radio.dat" "$work/after.dat" "--backup-radio still writes the file"
+
 # A radio that stores a written block other than it acknowledged: the read-back finds it.
 start_sim 5 --fast --memory "$work/faulty.bin" --corrupt-write 3
 expect 1 "$rp70" write --port "$dev" "$work/radio.dat"

@@ -40,7 +40,7 @@ constexpr KeyRange kOtherKeys[] = {
     {20, 21},
     {101, 102},
     // main window menus
-    {1000, 1008},
+    {1000, 1009},
     {1010, 1011},
     {1020, 1028},
     {1030, 1033},
@@ -125,7 +125,7 @@ constexpr KeyRange kOptionKeys[] = {
 
 // Menu entries: each caption carries exactly one keyboard accelerator.
 constexpr KeyRange kMenuKeys[] = {
-    {1000, 1008}, {1010, 1011}, {1020, 1028}, {1030, 1033}, {1040, 1045}, {1050, 1053},
+    {1000, 1009}, {1010, 1011}, {1020, 1028}, {1030, 1033}, {1040, 1045}, {1050, 1053},
     {1060, 1061}, {1070, 1074}, {1804, 1804}, {2401, 2401}, {2601, 2601}, {8001, 8001},
 };
 
@@ -680,7 +680,7 @@ TEST(LanguageFilesTexts, MenuAcceleratorsAreUniqueWithinEachMenu) {
     // Entries of one menu, and the menu bar itself.
     const std::vector<std::vector<int>> menus = {
         {1000, 1060, 1070, 1010, 1030, 1040, 1020, 1050},
-        {1001, 1002, 1003, 1004, 1005, 1006},
+        {1001, 1002, 1003, 1004, 1005, 1006, 1009},
         {1061},
         {1071, 1072, 1073, 1074},
         {1011, 1021, 1022, 1023, 1024, 1025, 2401, 2601, 1804, 1028, 8001},
