@@ -34,6 +34,7 @@ constexpr std::array kCommands = {
     Command{"read", "read the radio into a data file", rp70::cli::RunRead},
     Command{"write", "write a data file into the radio", rp70::cli::RunWrite},
     Command{"info", "radio information area", rp70::cli::RunInfo},
+    Command{"diff", "differences between two data files, by place", rp70::cli::RunDiff},
     Command{"backups", "backups of what was read and written", rp70::cli::RunBackups},
     Command{"export-epm", "auto-test export for production (factory test mode)",
             rp70::cli::RunExportEpm},

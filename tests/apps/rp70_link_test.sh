@@ -171,6 +171,13 @@ expect 0 "$rp70" write --port "$blank" --backup-radio "$work/radio.dat"
 expect 0 "$rp70" read --port "$blank" -o "$work/after.dat"
 same_table "$work/radio.dat" "$work/after.dat" "--backup-radio still writes the file"
 
+# rp70 diff: equal files give 0 and no line; a file and a different one give 1 and their lines.
+expect 0 "$rp70" diff "$work/radio.dat" "$work/back.dat"
+[ ! -s "$work/out" ] || fail "equal files show no difference: $(cat "$work/out")"
+expect 1 "$rp70" diff "$work/radio.dat" "$work/base.dat"
+grep -q ' -> ' "$work/out" || fail "differences show old -> new: $(cat "$work/out")"
+expect 2 "$rp70" diff "$work/radio.dat" "$work/none.dat"
+
 # A radio that stores a written block other than it acknowledged: the read-back finds it.
 start_sim 5 --fast --memory "$work/faulty.bin" --corrupt-write 3
 expect 1 "$rp70" write --port "$dev" "$work/radio.dat"
