@@ -6,8 +6,8 @@
 
 #include "cli_program.h"
 #include "commands.h"
-#include "editors/image_diff.h"
 #include "files/data_file.h"
+#include "print/image_diff.h"
 
 namespace rp70::cli {
 

@@ -1,4 +1,4 @@
-#include "editors/image_diff.h"
+#include "print/image_diff.h"
 
 #include <gtest/gtest.h>
 
