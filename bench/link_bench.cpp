@@ -1,7 +1,8 @@
 // link_bench: how close a transfer through the serial port comes to the speed of the wire.
 //
 // Starts rp70-sim (paced at 9600 baud) on a temporary memory file, writes a fully programmed
-// image into it and reads it back through SerialLinkPort and the link engine, and prints for
+// image into it, reads it back and writes it once more with the read-back verification, through
+// SerialLinkPort and the link engine, and prints for
 // each transfer its time, the wire-time floor and their ratio. The floor is every byte the
 // computer received (echo and replies) at 960 bytes per second, plus the 2 ms pause before each
 // command sent with one: what no implementation can beat.
@@ -62,7 +63,7 @@ Measurement Run(rp70::LinkSession& session, rp70::TransferKind kind) {
 void Report(const char* name, const Measurement& m) {
     const double floor = static_cast<double>(m.bytes) / kWireBytesPerSecond +
                          static_cast<double>(m.pausedSends) * rp70::kCommandPauseMs / 1000.0;
-    std::printf("%-6s %s  time %7.3f s  floor %7.3f s  ratio %.4f  (%lld bytes received, %d "
+    std::printf("%-12s %s  time %7.3f s  floor %7.3f s  ratio %.4f  (%lld bytes received, %d "
                 "paused commands)\n",
                 name, m.ok ? "ok    " : "FAILED", m.seconds, floor,
                 floor > 0 ? m.seconds / floor : 0.0, static_cast<long long>(m.bytes),
@@ -107,11 +108,14 @@ int main(int argc, char* argv[]) {
     Report("Write", write);
     const Measurement read = Run(session, rp70::TransferKind::Read);
     Report("Read", read);
-    if ((!write.ok || !read.ok) && !ui.shown.empty()) {
+    session.transfer().VerifyAfterWrite = true;
+    const Measurement verified = Run(session, rp70::TransferKind::Write);
+    Report("Write+verify", verified);
+    if ((!write.ok || !read.ok || !verified.ok) && !ui.shown.empty()) {
         std::printf("last message: %s\n", ui.shown.back().Text.c_str());
     }
 
     sim.terminate();
     sim.waitForFinished(2000);
-    return write.ok && read.ok ? 0 : 1;
+    return write.ok && read.ok && verified.ok ? 0 : 1;
 }

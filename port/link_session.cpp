@@ -38,6 +38,10 @@ void LinkSession::SetProgressValue(int percent) {
     emit progressValue(percent);
 }
 
+void LinkSession::ShowVerifyPass() {
+    emit verifyPassShown();
+}
+
 void LinkSession::CloseProgress() {
     emit progressClosed();
 }

@@ -38,6 +38,7 @@ public:
 
     void ShowProgress(TransferKind kind) override;
     void SetProgressValue(int percent) override;
+    void ShowVerifyPass() override;
     void CloseProgress() override;
     void FeaturesChanged() override;
     void ImageReplaced() override;
@@ -47,6 +48,8 @@ signals:
     /// A Read or a Write is under way: its progress shows 0 %.
     void progressShown(rp70::TransferKind kind);
     void progressValue(int percent);
+    /// A Write's blocks are being read back; the progress counts that pass from 0 %.
+    void verifyPassShown();
     /// The progress goes away; the transfer's final message follows.
     void progressClosed();
     /// A radio switched on a feature flag of the program state.

@@ -243,6 +243,9 @@ Bytes RadioSimulator::WriteAnswer(std::span<const std::uint8_t> frame) {
         return {kRepeatRequest};
     }
     std::copy(data.begin(), data.end(), memory_.begin() + address);
+    if (faults_.CorruptWrites.contains(number)) {
+        memory_[static_cast<std::size_t>(address)] ^= 0xFF;
+    }
     memoryChanged_ = true;
     return {kAcknowledge};
 }

@@ -37,6 +37,9 @@ struct SimFaults {
     std::set<int> BadChecksumReads; ///< read replies (counted from 1) with a wrong checksum
     std::set<int> LongReads;        ///< read replies (counted from 1) sent with LEN 0x20
     std::set<int> RepeatWrites;     ///< write frames (counted from 1) answered with 0A
+    /// Write frames (counted from 1) acknowledged with 06 but stored with their first data
+    /// byte inverted: memory that silently differs from what the computer sent.
+    std::set<int> CorruptWrites;
     std::optional<int> SilentAfter; ///< commands answered; later ones only echoed
     std::optional<int> HangUpAfter; ///< commands answered before the line is hung up
     std::set<int> NoiseBefore;      ///< commands whose answer is preceded by noise bytes

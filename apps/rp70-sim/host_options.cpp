@@ -86,6 +86,8 @@ struct Options {
                                  "LIST"};
     QCommandLineOption RepeatWrite{"repeat-write",
                                    "Write frames (counted from 1) answered with 0A.", "LIST"};
+    QCommandLineOption CorruptWrite{
+        "corrupt-write", "Write frames (counted from 1) acknowledged but stored altered.", "LIST"};
     QCommandLineOption SilentAfter{"silent-after",
                                    "Answer N commands, then only echo the later ones.", "N"};
     QCommandLineOption HangUpAfter{"hang-up-after",
@@ -103,8 +105,8 @@ struct Options {
     void AddTo(QCommandLineParser& parser) const {
         for (const QCommandLineOption* option :
              {&Memory, &Model, &Band, &Version, &Features, &Killed, &Stunned, &Password, &NoEcho,
-              &BadChecksum, &LongReply, &RepeatWrite, &SilentAfter, &HangUpAfter, &NoiseBefore,
-              &Fast, &Link, &Log}) {
+              &BadChecksum, &LongReply, &RepeatWrite, &CorruptWrite, &SilentAfter, &HangUpAfter,
+              &NoiseBefore, &Fast, &Link, &Log}) {
             parser.addOption(*option);
         }
     }
@@ -182,6 +184,7 @@ std::optional<HostOptions> ParseHostOptions(const QStringList& arguments) {
         Take(parser, options.BadChecksum, NumberList, list, faults.BadChecksumReads) &&
         Take(parser, options.LongReply, NumberList, list, faults.LongReads) &&
         Take(parser, options.RepeatWrite, NumberList, list, faults.RepeatWrites) &&
+        Take(parser, options.CorruptWrite, NumberList, list, faults.CorruptWrites) &&
         Take(parser, options.SilentAfter, count, "expected a number from 0", faults.SilentAfter) &&
         Take(parser, options.HangUpAfter, count, "expected a number from 0", faults.HangUpAfter) &&
         Take(parser, options.NoiseBefore, NumberList, list, faults.NoiseBefore) &&

@@ -34,12 +34,20 @@ int RunDecode(const QStringList& arguments);
 int RunPorts(const QStringList& arguments);
 
 /// `rp70 read --port DEV [--radio-password PW] [--password PW] [--factory] -o FILE.dat`: reads
-/// the radio into a data file.
+/// the radio into a data file, and a backup of it.
 int RunRead(const QStringList& arguments);
 
-/// `rp70 write --port DEV [--radio-password PW] [--password PW] [--factory] FILE.dat`: writes a
-/// data file into the radio.
+/// `rp70 write --port DEV [--radio-password PW] [--password PW] [--factory] [--no-verify]
+/// [--backup-radio] FILE.dat`: writes a data file into the radio (a backup of it first) and
+/// reads the written blocks back.
 int RunWrite(const QStringList& arguments);
+
+/// `rp70 diff A.dat B.dat [--password PW]`: the differences between two data files by place;
+/// exit status 0 when equal, 1 when different, 2 on errors.
+int RunDiff(const QStringList& arguments);
+
+/// `rp70 backups`: the backups kept in the program folder, newest first.
+int RunBackups(const QStringList& arguments);
 
 /// `rp70 info --port DEV [--radio-password PW]`: the radio information area.
 int RunInfo(const QStringList& arguments);

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -19,6 +20,7 @@
 #include "commands.h"
 #include "editors/radio_info_view.h"
 #include "factory/factory_mode.h"
+#include "files/backups.h"
 #include "files/data_file.h"
 #include "files/test_data_file.h"
 #include "link/radio_password.h"
@@ -117,9 +119,14 @@ public:
         : texts_(texts), enabled_(isatty(STDERR_FILENO) != 0) {}
 
     void Show(TransferKind kind) {
-        caption_ = std::string(texts_.Builtin(kind == TransferKind::Write
-                                                  ? BuiltinText::ProgressTitleWrite
-                                                  : BuiltinText::ProgressTitleRead));
+        Show(kind == TransferKind::Write ? BuiltinText::ProgressTitleWrite
+                                         : BuiltinText::ProgressTitleRead);
+    }
+
+    /// A new pass under its own caption, on a line of its own.
+    void Show(BuiltinText caption) {
+        Break();
+        caption_ = std::string(texts_.Builtin(caption));
         visible_ = true;
         Draw(0);
     }
@@ -171,21 +178,40 @@ private:
 
 enum class TransferResult { Succeeded, Failed, Cancelled };
 
+/// Keeps `image` as a backup in the program folder; a backup that cannot be saved is named on
+/// stderr but stops nothing.
+void KeepBackup(CliProgram& program, const RadioImage& image, BackupKind kind) {
+    const auto saved =
+        SaveBackup(program.State.Folder, image, kind, std::chrono::system_clock::now(),
+                   program.State.Settings.BackupLimit);
+    if (!saved) {
+        Fail(BackupFolder(program.State.Folder).string() + ": the backup cannot be saved");
+    }
+}
+
 /// Runs one transfer of `kind` on `port` through the program's image and state, on the
 /// application's event loop, and stores the feature flags when the radio switched one on.
-TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKind kind) {
+TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKind kind,
+                           bool verify = false) {
     program.Terminal.SetSubject(port.toStdString());
     const FeatureFlags featuresBefore = program.State.Features;
 
     LinkSession session(port, *program.Image, program.State, program.Terminal);
     session.transfer().ConfirmBeforeTransfer = false;
+    session.transfer().VerifyAfterWrite = verify;
 
     ProgressLine progress(program.State.Texts);
     program.Terminal.SetBeforeOutput([&progress] { progress.Break(); });
-    QObject::connect(&session, &LinkSession::progressShown,
-                     [&progress](TransferKind shown) { progress.Show(shown); });
+    QObject::connect(&session, &LinkSession::progressShown, [&](TransferKind shown) {
+        if (shown == TransferKind::Write) {
+            KeepBackup(program, *program.Image, BackupKind::Written);
+        }
+        progress.Show(shown);
+    });
     QObject::connect(&session, &LinkSession::progressValue,
                      [&progress](int percent) { progress.Set(percent); });
+    QObject::connect(&session, &LinkSession::verifyPassShown,
+                     [&progress] { progress.Show(BuiltinText::ProgressTitleVerify); });
     QObject::connect(&session, &LinkSession::progressClosed, [&progress] { progress.Close(); });
 
     QEventLoop loop;
@@ -370,16 +396,23 @@ int RunRead(const QStringList& arguments) {
     if (result != TransferResult::Succeeded) {
         return ExitStatus(result);
     }
+    KeepBackup(program, *program.Image, BackupKind::Read);
     return SaveNewFile(program, file);
 }
 
 int RunWrite(const QStringList& arguments) {
     QCommandLineParser parser;
-    parser.setApplicationDescription("Writes a data file into the radio.");
+    parser.setApplicationDescription(
+        "Writes a data file into the radio, then reads back every block written and fails when "
+        "one differs.");
     parser.addPositionalArgument("FILE.dat", "The data file to write.");
     const LinkOptions link;
     const QCommandLineOption password = OpenPasswordOption();
-    parser.addOptions({link.Port, link.RadioPassword, password, link.Factory});
+    const QCommandLineOption noVerify("no-verify", "Do not read the written blocks back.");
+    const QCommandLineOption backupRadio(
+        "backup-radio", "First read the radio into a backup; nothing is written if that fails.");
+    parser.addOptions(
+        {link.Port, link.RadioPassword, password, link.Factory, noVerify, backupRadio});
     if (!ParseCommand(parser, arguments, 1, 1)) {
         return kExitUsage;
     }
@@ -400,7 +433,17 @@ int RunWrite(const QStringList& arguments) {
     if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {
         return status;
     }
-    return ExitStatus(RunTransfer(program, *port, TransferKind::Write));
+    if (parser.isSet(backupRadio) || program.State.Settings.BackupBeforeWrite) {
+        // The Read replaces the image: the file to write is kept aside meanwhile.
+        const auto toWrite = std::make_unique<RadioImage>(*program.Image);
+        const TransferResult read = RunTransfer(program, *port, TransferKind::Read);
+        if (read != TransferResult::Succeeded) {
+            return ExitStatus(read);
+        }
+        KeepBackup(program, *program.Image, BackupKind::Read);
+        *program.Image = *toWrite;
+    }
+    return ExitStatus(RunTransfer(program, *port, TransferKind::Write, !parser.isSet(noVerify)));
 }
 
 int RunInfo(const QStringList& arguments) {

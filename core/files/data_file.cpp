@@ -176,22 +176,33 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
     return LoadResult::Loaded;
 }
 
+namespace {
+
+/// The data file and the channel file of `image` at `dataPath`.
+std::vector<FileWrite> DataFileWrites(const RadioImage& image, const fs::path& dataPath) {
+    ImageRecord record = image.Record;
+    record.BandIndex = image.BandIndex;
+    record.ChannelCount = static_cast<std::int16_t>(image.UsedChannelCount());
+    return {{dataPath,
+             std::string(AsBytes(EncodeDataFile(EncodePasswordBlock(image.FilePassword), record)))},
+            {ChannelFilePath(dataPath),
+             std::string(AsBytes(EncodeChannelFile(image.Channels, record.ChannelCount)))}};
+}
+
+} // namespace
+
+bool SaveImageCopy(const RadioImage& image, const fs::path& dataPath) {
+    return SaveFileSet(DataFileWrites(image, dataPath));
+}
+
 bool SaveDataFile(UserContext& ctx, RadioImage& image) {
     if (const auto entered = ctx.Ui.AskFilePassword(image.FilePassword)) {
         // The block holds ten characters; the password kept is the one the file will hold.
         image.FilePassword = TextOf(TextOf(*entered).substr(0, kMaxFilePasswordLength));
     }
-    ImageRecord record = image.Record;
-    record.BandIndex = image.BandIndex;
-    record.ChannelCount = static_cast<std::int16_t>(image.UsedChannelCount());
-
     // The files of a data file reached through a link go beside the file it names.
     const fs::path dataPath = LinkTarget(image.CurrentFilePath);
-    std::vector<FileWrite> files = {
-        {dataPath,
-         std::string(AsBytes(EncodeDataFile(EncodePasswordBlock(image.FilePassword), record)))},
-        {ChannelFilePath(dataPath),
-         std::string(AsBytes(EncodeChannelFile(image.Channels, record.ChannelCount)))}};
+    std::vector<FileWrite> files = DataFileWrites(image, dataPath);
     const auto testDataPath =
         image.Factory.FactoryMode ? TestDataPathFor(dataPath.string()) : std::nullopt;
     if (testDataPath) {

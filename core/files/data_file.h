@@ -74,6 +74,11 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
 /// still counts as modified, and the old files are untouched.
 bool SaveDataFile(UserContext& ctx, RadioImage& image);
 
+/// Writes the image's data file and channel file to `dataPath`, under the image's file password,
+/// as SaveDataFile does but without asking anything or changing the image (no test data file).
+/// False when they could not be written; then nothing changed on disk.
+bool SaveImageCopy(const RadioImage& image, const std::filesystem::path& dataPath);
+
 /// Reads a data file in the legacy form (no password block) and its channel file into the
 /// snapshot. Returns false, leaving the snapshot as it was, when it cannot be read. A missing
 /// channel file leaves the snapshot's channel slots as they were.

@@ -42,7 +42,10 @@ bool CmdNew(FileSession& session, bool confirm) {
     return true;
 }
 
-bool CmdOpen(FileSession& session) {
+namespace {
+
+/// Offers to save a modified image; false when the person cancelled.
+bool OfferSaveBeforeOpen(FileSession& session) {
     if (!IsUnchanged(session.Image)) {
         const Answer answer = Ask(session, BuiltinText::Modified, "", MessageIcon::Warning,
                                   MessageButtons::YesNoCancel);
@@ -52,6 +55,24 @@ bool CmdOpen(FileSession& session) {
         if (answer == Answer::Yes) {
             CmdSave(session);
         }
+    }
+    return true;
+}
+
+} // namespace
+
+bool CmdOpenBackup(FileSession& session, const std::string& path) {
+    if (!OfferSaveBeforeOpen(session) ||
+        LoadDataFile(session.Ctx, session.Image, path) != LoadResult::Loaded) {
+        return false;
+    }
+    session.Image.IsUntitled = true; // Save asks for a new name: the backup stays as it was
+    return true;
+}
+
+bool CmdOpen(FileSession& session) {
+    if (!OfferSaveBeforeOpen(session)) {
+        return false;
     }
     // The dialog starts in the current file's folder; for an untitled image, where it last was.
     const std::string folder =

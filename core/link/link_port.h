@@ -66,6 +66,8 @@ public:
     virtual void ShowProgress(TransferKind kind) = 0;
     /// The percentage to show.
     virtual void SetProgressValue(int percent) = 0;
+    /// A Write's blocks are being read back: the progress window shows that pass from 0 %.
+    virtual void ShowVerifyPass() {}
     /// The transfer is ending: the progress window goes away before the final message.
     virtual void CloseProgress() = 0;
     /// A radio switched on a feature flag: menus and tree follow the flags.

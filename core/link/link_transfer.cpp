@@ -1,10 +1,13 @@
 #include "link/link_transfer.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <exception>
 #include <span>
 
 #include "link/radio_password.h"
 #include "memory/memory_codec.h"
+#include "memory/memory_place.h"
 #include "memory/radio_info_codec.h"
 #include "memory/test_blocks.h"
 #include "model/bands.h"
@@ -22,6 +25,8 @@ namespace {
 constexpr int kMaxRepeats = 5;
 /// How often a command is sent again after its reply did not come.
 constexpr int kMaxResends = 5;
+/// How many differing blocks a failed verification names; the count covers the rest.
+constexpr std::size_t kMaxReportedMismatches = 20;
 
 bool ShowsProgress(TransferKind kind) {
     return kind == TransferKind::Read || kind == TransferKind::Write;
@@ -87,6 +92,7 @@ bool LinkTransfer::Start(TransferKind kind) {
     BuildPassMap(passes_, kind);
     currentAddress_ = -kBlockSize;
     writePermitted_ = kind == TransferKind::Write;
+    mismatches_.clear();
     readTestValues_ = image_.Factory.TestValues;
     if (ShowsProgress(kind)) {
         observer_.ShowProgress(kind);
@@ -242,6 +248,11 @@ void LinkTransfer::BytesArrived(const Bytes& received) {
         OnTestBlockReply(*block);
         return;
     }
+    if (block->Address == currentAddress_ && transferState_ == link_state::Verifying) {
+        CheckReadBack(*block);
+        AdvanceTransfer(0);
+        return;
+    }
     if (block->Address == currentAddress_ && currentAddress_ >= 0) {
         std::copy(block->Data.begin(), block->Data.end(),
                   memory_.begin() + static_cast<std::ptrdiff_t>(currentAddress_));
@@ -349,6 +360,9 @@ void LinkTransfer::AdvanceTransfer(std::int16_t newState) {
     case Writing:
         WriteNextBlock();
         break;
+    case Verifying:
+        VerifyNextBlock();
+        break;
     case TestBlock0Read:
         transferState_ = TestBlock0Written;
         WriteTestBlock0();
@@ -367,7 +381,8 @@ void LinkTransfer::AdvanceTransfer(std::int16_t newState) {
         }
         break;
     case FailedEndSent:
-        EndTransfer(cancelled_ ? TransferOutcome::Cancelled : TransferOutcome::Failed, !cancelled_);
+        EndTransfer(cancelled_ ? TransferOutcome::Cancelled : TransferOutcome::Failed,
+                    !cancelled_ && mismatches_.empty());
         break;
     case DoneEndSent:
         EndTransfer(TransferOutcome::Succeeded);
@@ -429,6 +444,8 @@ void LinkTransfer::WriteNextBlock() {
     if (currentAddress_ < 0) {
         if (NextPass(passes_, transferKind_, PassOnePreparation(), ProgressWindow())) {
             AdvanceTransfer(0);
+        } else if (VerifyAfterWrite) {
+            StartVerify();
         } else {
             FinishTransfer(true);
         }
@@ -439,6 +456,56 @@ void LinkTransfer::WriteNextBlock() {
     const auto block = std::span<const std::uint8_t, kFrameDataLength>(
         memory_.data() + currentAddress_, kFrameDataLength);
     Send(BlockFrame(currentAddress_, block), kAcknowledgeReplyLength, true);
+}
+
+void LinkTransfer::StartVerify() {
+    transferState_ = link_state::Verifying;
+    // The map still holds the write pass: walk it once more, counted from 0 %.
+    passes_.CurrentPass = 1;
+    passes_.BlocksInPass = static_cast<std::int32_t>(
+        std::count(passes_.Map.begin(), passes_.Map.end(), std::uint8_t{1}));
+    passes_.BlocksDone = 0;
+    passes_.LastPercent = 0;
+    currentAddress_ = -kBlockSize;
+    observer_.ShowVerifyPass();
+    observer_.SetProgressValue(0);
+    VerifyNextBlock();
+}
+
+void LinkTransfer::VerifyNextBlock() {
+    currentAddress_ = FindNextBlock(passes_, currentAddress_ + readBlockSize_);
+    if (currentAddress_ < 0) {
+        passes_.CurrentPass = 0;
+        FinishTransfer(mismatches_.empty());
+        return;
+    }
+    ProgressStep(passes_, ProgressWindow());
+    Send(ReadBlockCommand(currentAddress_), kBlockReplyLength, true);
+}
+
+void LinkTransfer::CheckReadBack(const BlockReply& reply) {
+    const auto written = memory_.begin() + static_cast<std::ptrdiff_t>(reply.Address);
+    if (!std::equal(reply.Data.begin(), reply.Data.end(), written)) {
+        mismatches_.push_back(reply.Address);
+    }
+}
+
+std::string LinkTransfer::VerifyReport() const {
+    std::string text(context_.Texts.Builtin(BuiltinText::VerifyFailed));
+    if (const auto at = text.find("%1"); at != std::string::npos) {
+        text.replace(at, 2, std::to_string(mismatches_.size()));
+    }
+    const std::size_t shown = std::min(mismatches_.size(), kMaxReportedMismatches);
+    for (std::size_t i = 0; i < shown; ++i) {
+        char address[8];
+        std::snprintf(address, sizeof address, "%04X", static_cast<unsigned>(mismatches_[i]));
+        text += "\r\n" + std::string(address) + "  " +
+                MemoryPlace(mismatches_[i], context_.Texts.Current());
+    }
+    if (shown < mismatches_.size()) {
+        text += "\r\n…";
+    }
+    return text;
 }
 
 void LinkTransfer::RewriteBlock() {
@@ -560,6 +627,9 @@ void LinkTransfer::EndTransfer(TransferOutcome outcome, bool preparationFailed) 
     }
     switch (outcome) {
     case TransferOutcome::Failed:
+        if (!mismatches_.empty()) {
+            ShowMessage(VerifyReport(), MessageIcon::Critical);
+        }
         ShowMessage(context_.Texts.GetText(kind == TransferKind::Read    ? 2006
                                            : kind == TransferKind::Write ? 2007
                                                                          : 2008),

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "link/link_context.h"
 #include "link/link_port.h"
@@ -25,8 +26,9 @@ inline constexpr std::int16_t Idle = 0;
 inline constexpr std::int16_t ProgramSent = 1;       ///< waiting for "ZT" 06
 inline constexpr std::int16_t IdentifySent = 2;      ///< waiting for the identification
 inline constexpr std::int16_t PasswordRequested = 3; ///< waiting for the block at 0040
-inline constexpr std::int16_t Blocks = 4;  ///< reading (a Write skips its empty read passes)
-inline constexpr std::int16_t Writing = 5; ///< a Write's blocks
+inline constexpr std::int16_t Blocks = 4;    ///< reading (a Write skips its empty read passes)
+inline constexpr std::int16_t Writing = 5;   ///< a Write's blocks
+inline constexpr std::int16_t Verifying = 6; ///< a Write's blocks read back
 inline constexpr std::int16_t TestBlock0Read = 31;         ///< factory Write: block 0000 read
 inline constexpr std::int16_t TestBlock0Written = 41;      ///< factory Write: block 0000 written
 inline constexpr std::int16_t TestBlock0ReadForRead = 401; ///< factory Read: block 0000 read
@@ -46,6 +48,10 @@ public:
     /// Whether a Read or a Write asks "… Do you wish continue?" before it starts. The desktop
     /// asks; a command typed at the command line is its own consent.
     bool ConfirmBeforeTransfer = true;
+
+    /// Whether a Write reads back every block it wrote before it ends, and fails when one of
+    /// them differs from what was sent.
+    bool VerifyAfterWrite = false;
 
     /// Starts a transfer: opens the port, asks when confirming, prepares the memory and the
     /// block passes and sends PROGRAM (the factory word for a Write in the factory test mode).
@@ -73,6 +79,8 @@ public:
     const RadioIdentity& Identity() const { return identity_; }
     const RadioMemory& Memory() const { return memory_; }
     const BlockPasses& Passes() const { return passes_; }
+    /// Addresses of the blocks the last verification found different, in ascending order.
+    const std::vector<int>& VerifyMismatches() const { return mismatches_; }
 
 private:
     bool OpenLinkPort();
@@ -92,6 +100,13 @@ private:
     void ReadNextBlock();
     void WriteNextBlock();
     void RewriteBlock();
+    /// The write pass is done: its blocks are read back as a pass of their own.
+    void StartVerify();
+    void VerifyNextBlock();
+    /// The block read back at the current address, against what was written there.
+    void CheckReadBack(const BlockReply& reply);
+    /// The message naming every block that came back different and what it holds.
+    std::string VerifyReport() const;
     void FinishTransfer(bool ok);
     void SendEnd();
     void AdvanceTransfer(std::int16_t newState);
@@ -131,6 +146,7 @@ private:
     int resendCount_ = 0;
     int repeatCount_ = 0; ///< times the radio asked for the current write frame again
     int currentAddress_ = -kBlockSize;
+    std::vector<int> mismatches_;
     int readBlockSize_ = kFrameDataLength;
     int writeBlockSize_ = kFrameDataLength;
     bool writePermitted_ = false;

@@ -51,6 +51,12 @@ SettingsFileValues ReadSettingsFile(const std::filesystem::path& settingsFile) {
     values.Handshaking = ParseInt16(read("Handshaking")).value_or(defaults.Handshaking);
     values.StopBit = ParseInt16(read("StopBit")).value_or(defaults.StopBit);
     values.ComDevice = read("comDevice");
+    values.VerifyAfterWrite =
+        ParseBooleanText(read("verifyAfterWrite")).value_or(defaults.VerifyAfterWrite);
+    values.BackupBeforeWrite =
+        ParseBooleanText(read("backupBeforeWrite")).value_or(defaults.BackupBeforeWrite);
+    const auto limit = ParseInt16(read("backupLimit"));
+    values.BackupLimit = limit && *limit >= 0 ? *limit : defaults.BackupLimit;
     return values;
 }
 
@@ -73,6 +79,18 @@ bool WriteStartupSettings(const std::filesystem::path& settingsFile,
         return false;
     }
     if (!ini->SetString(kSection, "comPort", FormatInteger(values.ComPort))) {
+        return false;
+    }
+    return SaveIniFile(*ini, settingsFile);
+}
+
+bool WriteSafetySettings(const std::filesystem::path& settingsFile,
+                         const SettingsFileValues& values) {
+    std::optional<IniFile> ini = IniFile::Load(settingsFile);
+    if (!ini ||
+        !ini->SetString(kSection, "verifyAfterWrite", values.VerifyAfterWrite ? "1" : "0") ||
+        !ini->SetString(kSection, "backupBeforeWrite", values.BackupBeforeWrite ? "1" : "0") ||
+        !ini->SetString(kSection, "backupLimit", FormatInteger(values.BackupLimit))) {
         return false;
     }
     return SaveIniFile(*ini, settingsFile);

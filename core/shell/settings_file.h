@@ -24,6 +24,10 @@
 // - "comDevice" is the serial device chosen or typed in the serial port dialog
 //   when it has no COMn number (a Linux device such as "/dev/ttyUSB0" or a
 //   pseudo-terminal); empty when the port is a numbered COMn port.
+// - "verifyAfterWrite" and "backupBeforeWrite" are boolean text as above;
+//   missing or malformed: verify on, no extra backup read. "backupLimit" is a
+//   whole number as above: how many backups are kept; 0, missing or malformed
+//   keeps them all.
 
 #include <cstdint>
 #include <filesystem>
@@ -38,11 +42,14 @@ inline constexpr std::size_t kSettingsBufferSize = 512;
 
 /// The values kept in the settings file.
 struct SettingsFileValues {
-    bool IsFirstRun = true;       ///< true until the first start has been recorded
-    std::int16_t ComPort = 1;     ///< n of port COMn; 0 means none
-    std::int16_t Handshaking = 0; ///< kept for the settings file only
-    std::int16_t StopBit = 1;     ///< kept for the settings file only
-    std::string ComDevice;        ///< a device without a COMn number; empty for COMn
+    bool IsFirstRun = true;         ///< true until the first start has been recorded
+    std::int16_t ComPort = 1;       ///< n of port COMn; 0 means none
+    std::int16_t Handshaking = 0;   ///< kept for the settings file only
+    std::int16_t StopBit = 1;       ///< kept for the settings file only
+    std::string ComDevice;          ///< a device without a COMn number; empty for COMn
+    bool VerifyAfterWrite = true;   ///< a Write reads back and compares what it wrote
+    bool BackupBeforeWrite = false; ///< a Write first reads the radio into a backup
+    std::int16_t BackupLimit = 0;   ///< backups kept at most; 0 keeps them all
 };
 
 /// Boolean text as written in settings: "True"/"False" (any case) or a whole
@@ -74,6 +81,11 @@ bool WriteStartupSettings(const std::filesystem::path& settingsFile,
 /// COMn port), in one write; false when it failed.
 bool WriteLinkPort(const std::filesystem::path& settingsFile, std::int16_t comPort,
                    std::string_view comDevice);
+
+/// Writes the safe-programming choices: "verifyAfterWrite", "backupBeforeWrite" and
+/// "backupLimit", in one write; false when it failed.
+bool WriteSafetySettings(const std::filesystem::path& settingsFile,
+                         const SettingsFileValues& values);
 
 /// The port every transfer opens: `ComDevice` when set, otherwise "COM" followed by `ComPort`;
 /// empty when neither names a port (port 0).

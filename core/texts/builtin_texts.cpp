@@ -9,7 +9,7 @@ namespace {
 using Pair = std::pair<std::string_view, std::string_view>;
 
 // Indexed by BuiltinText.
-constexpr std::array<Pair, 48> kPairs = {{
+constexpr std::array<Pair, 60> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -63,9 +63,22 @@ constexpr std::array<Pair, 48> kPairs = {{
     {"Please select printing items.", "请选择打印项目。"},
     {"OFF", "关"},
     {"ON", "开"},
+    {"Verify data in radio", "校验对讲机数据"},
+    {"Verify after write: %1 block(s) in the radio differ from what was written:",
+     "写入后校验：对讲机中有%1个数据块与写入的数据不同："},
+    {"The backup could not be saved in %1.", "无法在%1中保存备份。"},
+    {"Backups", "备份"},
+    {"Date and Time", "日期时间"},
+    {"Kind", "类型"},
+    {"Read from radio", "从对讲机读取"},
+    {"Written to radio", "写入对讲机"},
+    {"Model", "机型"},
+    {"Band", "频段"},
+    {"Channels", "信道数"},
+    {"&Open", "打开(&O)"},
 }};
 
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::On) + 1);
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::BackupOpen) + 1);
 
 } // namespace
 

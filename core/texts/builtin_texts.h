@@ -60,6 +60,20 @@ enum class BuiltinText {
     PrintNothingSelected,
     Off, ///< OnOffText of 0
     On,  ///< OnOffText of 1
+    // Verification after a Write.
+    ProgressTitleVerify,
+    VerifyFailed, ///< "%1" stands for the number of blocks; their list follows
+    // The backups.
+    BackupNotSaved, ///< "%1" stands for the backup folder
+    BackupsTitle,
+    BackupTime,
+    BackupKindCaption,
+    BackupKindRead,
+    BackupKindWritten,
+    BackupModel,
+    BackupBand,
+    BackupChannels,
+    BackupOpen,
 };
 
 std::string_view BuiltinTextFor(BuiltinText text, Language language);

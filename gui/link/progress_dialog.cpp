@@ -62,6 +62,10 @@ void ProgressDialog::SetProgressValue(int percent) {
     percentLabel_->setText(QString::number(percent) + QLatin1Char('%'));
 }
 
+void ProgressDialog::ShowVerifyPass(const LanguageTexts& texts) {
+    setWindowTitle(ToQt(texts.Builtin(BuiltinText::ProgressTitleVerify)));
+}
+
 int ProgressDialog::Value() const {
     return bar_->value();
 }

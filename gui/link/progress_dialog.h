@@ -24,6 +24,8 @@ public:
 
     /// Sets the bar and the label ("37%").
     void SetProgressValue(int percent);
+    /// The pass that reads a Write's blocks back: captioned "Verify data in radio".
+    void ShowVerifyPass(const LanguageTexts& texts);
     /// The percentage shown.
     int Value() const;
 

@@ -15,6 +15,7 @@ std::optional<TransferOutcome> RunTransfer(TransferKind kind, RadioImage& image,
                                            ProgramState& state, Interaction& ui, QWidget* window,
                                            const TransferHooks& hooks) {
     LinkSession session(ToQt(LinkPortName(state.Settings)), image, state, ui);
+    session.transfer().VerifyAfterWrite = state.Settings.VerifyAfterWrite;
     QPointer<ProgressDialog> progress;
     QEventLoop loop;
     std::optional<TransferOutcome> outcome;
@@ -28,10 +29,18 @@ std::optional<TransferOutcome> RunTransfer(TransferKind kind, RadioImage& image,
         }
         progress->SetProgressValue(0);
         progress->show();
+        if (shown == TransferKind::Write && hooks.WriteStarting) {
+            hooks.WriteStarting();
+        }
     });
     QObject::connect(&session, &LinkSession::progressValue, [&](int percent) {
         if (progress) {
             progress->SetProgressValue(percent);
+        }
+    });
+    QObject::connect(&session, &LinkSession::verifyPassShown, [&] {
+        if (progress) {
+            progress->ShowVerifyPass(state.Texts);
         }
     });
     QObject::connect(&session, &LinkSession::progressClosed, [&] {

@@ -20,6 +20,8 @@ struct TransferHooks {
         ImageReplaced; ///< a Read replaced the image: redraw before the success message
     std::function<void()>
         FeaturesChanged; ///< a radio switched a feature flag on: rebuild the tree and menus
+    std::function<void()>
+        WriteStarting; ///< a Write was confirmed and starts: the image is about to be sent
 };
 
 /// Runs one transfer with the radio on the port the settings name (LinkPortName), the progress

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "channels/channel_clipboard.h"
+#include "files/backups.h"
 #include "files/file_commands.h"
 #include "link/link_port.h"
 #include "memory/block_passes.h"
@@ -87,6 +88,9 @@ protected:
 private:
     // Menus, tool bar and status bar (main_window_menus.cpp).
     void BuildMenus();
+    /// A check item of `menu` for one of the safe-programming choices of the settings file,
+    /// stored there as soon as it changes.
+    void AddSafetyChoice(QMenu* menu, const char* name, int key, bool SettingsFileValues::*choice);
     void BuildToolBar();
     void BuildStatusBar();
     void ShowClock();
@@ -106,6 +110,12 @@ private:
     /// Runs a transfer unless one is under way; how it ended, nullopt when it did not start.
     std::optional<TransferOutcome> Transfer(TransferKind kind);
     void ReadFromRadio();
+    /// A Write, after reading the radio into a backup first when the settings ask for it.
+    void WriteToRadio();
+    /// Keeps `image` as a backup; tells the person when it cannot be saved.
+    void KeepBackup(const RadioImage& image, BackupKind kind);
+    /// File > Backups…: lists the backups and opens the one chosen.
+    void ShowBackups();
     void EnterRadioPassword();
     void ChooseComPort();
     void ShowModelDialog();

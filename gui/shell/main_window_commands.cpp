@@ -2,9 +2,12 @@
 
 #include <QDialog>
 #include <QUndoStack>
+#include <chrono>
+#include <memory>
 
 #include "channels/channel_edit_dialog.h"
 #include "channels/channel_table_view.h"
+#include "files/backups_dialog.h"
 #include "link/com_port_dialog.h"
 #include "link/radio_password_dialog.h"
 #include "link/transfer_runner.h"
@@ -89,6 +92,7 @@ std::optional<TransferOutcome> MainWindow::Transfer(TransferKind kind) {
     TransferHooks hooks;
     hooks.ImageReplaced = [this] { ShowListByData(); };
     hooks.FeaturesChanged = [this] { LoadShowTree(); };
+    hooks.WriteStarting = [this] { KeepBackup(image_, BackupKind::Written); };
     const std::optional<TransferOutcome> outcome =
         RunTransfer(kind, image_, state_, ui_, this, hooks);
     transferRunning_ = false;
@@ -103,7 +107,52 @@ void MainWindow::ReadFromRadio() {
     FileSession session = Session();
     OfferToSave(session);
     ShowCaption();
-    Recorded([this] { Transfer(TransferKind::Read); });
+    Recorded([this] {
+        if (Transfer(TransferKind::Read) == TransferOutcome::Succeeded) {
+            KeepBackup(image_, BackupKind::Read);
+        }
+    });
+}
+
+void MainWindow::WriteToRadio() {
+    if (transferRunning_) {
+        return;
+    }
+    if (state_.Settings.BackupBeforeWrite) {
+        // The radio is read into an image of its own: the one to write stays as it is.
+        auto radio = std::make_unique<RadioImage>(image_);
+        transferRunning_ = true;
+        const auto read = RunTransfer(TransferKind::Read, *radio, state_, ui_, this);
+        transferRunning_ = false;
+        if (read != TransferOutcome::Succeeded) {
+            return;
+        }
+        KeepBackup(*radio, BackupKind::Read);
+    }
+    Transfer(TransferKind::Write);
+}
+
+void MainWindow::KeepBackup(const RadioImage& image, BackupKind kind) {
+    if (!SaveBackup(state_.Folder, image, kind, std::chrono::system_clock::now(),
+                    state_.Settings.BackupLimit)) {
+        std::string text(state_.Texts.Builtin(BuiltinText::BackupNotSaved));
+        text.replace(text.find("%1"), 2, BackupFolder(state_.Folder).string());
+        ui_.Show(Message{text, "", MessageIcon::Warning, MessageButtons::Ok});
+    }
+}
+
+void MainWindow::ShowBackups() {
+    BackupsDialog dialog(ListBackups(state_.Folder), state_.Texts, this);
+    if (dialog.exec() != QDialog::Accepted || !dialog.Chosen()) {
+        return;
+    }
+    FileSession session = Session();
+    if (CmdOpenBackup(session, dialog.Chosen()->string())) {
+        undoStack_->clear();
+        ShowListByData();
+    } else {
+        ShowCaption();
+    }
 }
 
 void MainWindow::EnterRadioPassword() {

@@ -18,6 +18,8 @@
 #include "print/report_actions.h"
 #include "shell/language_apply.h"
 #include "shell/main_window.h"
+#include "shell/program_folder.h"
+#include "shell/settings_file.h"
 #include "shell/tool_bar_icons.h"
 
 namespace rp70::gui {
@@ -58,6 +60,18 @@ QAction* AddButton(QToolBar* bar, const char* name, const QIcon& icon, int toolT
 
 } // namespace
 
+void MainWindow::AddSafetyChoice(QMenu* menu, const char* name, int key,
+                                 bool SettingsFileValues::*choice) {
+    QAction* action = AddEntry(menu, name, key);
+    action->setCheckable(true);
+    action->setChecked(state_.Settings.*choice);
+    connect(action, &QAction::toggled, this, [this, choice](bool on) {
+        state_.Settings.*choice = on;
+        // Not storable (a read-only folder): the choice still holds for this run.
+        WriteSafetySettings(SettingsFilePath(state_.Folder), state_.Settings);
+    });
+}
+
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
@@ -85,6 +99,8 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(file, "mnuFileExportPdf", 1008), &QAction::triggered, this,
             [this] { ExportReportPdf(image_, ctx_, state_.Info); });
     file->addSeparator();
+    connect(AddEntry(file, "mnuFileBackups", 1046), &QAction::triggered, this,
+            &MainWindow::ShowBackups);
     connect(AddEntry(file, "mnuFileExit", 1006), &QAction::triggered, this, &QWidget::close);
 
     QMenu* model = AddMenu(bar, "MnuModel", 1060);
@@ -143,9 +159,12 @@ void MainWindow::BuildMenus() {
     connect(AddEntry(radio, "mnuProRead", 1041), &QAction::triggered, this,
             &MainWindow::ReadFromRadio);
     connect(AddEntry(radio, "MnuProWrite", 1042), &QAction::triggered, this,
-            [this] { Transfer(TransferKind::Write); });
+            &MainWindow::WriteToRadio);
     connect(AddEntry(radio, "MnuProPassWord", 1043), &QAction::triggered, this,
             &MainWindow::EnterRadioPassword);
+    radio->addSeparator();
+    AddSafetyChoice(radio, "mnuProVerify", 1044, &SettingsFileValues::VerifyAfterWrite);
+    AddSafetyChoice(radio, "mnuProBackupRadio", 1045, &SettingsFileValues::BackupBeforeWrite);
 
     QMenu* view = AddMenu(bar, "MnuView", 1020);
     QAction* toolBarToggle = AddEntry(view, "MnuViewToolBar", 1026);
@@ -200,7 +219,7 @@ void MainWindow::BuildToolBar() {
            [this] { ReadFromRadio(); });
     button("TCommPort", ToolBarIcon(ToolBarIconKind::Port, look), 0, [this] { ChooseComPort(); });
     button("TCommWrite", ToolBarIcon(ToolBarIconKind::Write, look), 1042,
-           [this] { Transfer(TransferKind::Write); });
+           [this] { WriteToRadio(); });
     toolBar_->addSeparator();
     button("CHCut", ToolBarIcon(ToolBarIconKind::Cut, look), 1071,
            [this] { RunChannelCommand(ChannelCommand::Cut); });

@@ -158,6 +158,33 @@ kill "$sim_pid"
 wait "$sim_pid" # its transcript is complete once it has gone
 [ "$(grep '^=' "$work/wire.log" | tail -n 1)" = "= END" ] || fail "a cancelled read ends with END"
 
+# Every Read and every Write kept a backup; --backup-radio reads the radio into one first.
+expect 0 "$rp70" backups
+[ "$(grep -c ' read ' "$work/out")" -ge 2 ] || fail "reads are backed up: $(cat "$work/out")"
+grep -q ' written  KT-RP70  3 ' "$work/out" || fail "writes are backed up: $(cat "$work/out")"
+written=$(grep ' written ' "$work/out" | tail -1 | awk '{print $NF}')
+same_table "$work/radio.dat" "$written" "the first write's backup reopens as the file written"
+count=$(ls "$RP70_HOME/backups"/*.dat | wc -l)
+expect 0 "$rp70" write --port "$blank" --backup-radio "$work/radio.dat"
+[ "$(ls "$RP70_HOME/backups"/*.dat | wc -l)" -eq $((count + 2)) ] ||
+    fail "--backup-radio keeps the radio read and the image written"
+expect 0 "$rp70" read --port "$blank" -o "$work/after.dat"
+same_table "$work/radio.dat" "$work/after.dat" "--backup-radio still writes the file"
+
+# rp70 diff: equal files give 0 and no line; a file and a different one give 1 and their lines.
+expect 0 "$rp70" diff "$work/radio.dat" "$work/back.dat"
+[ ! -s "$work/out" ] || fail "equal files show no difference: $(cat "$work/out")"
+expect 1 "$rp70" diff "$work/radio.dat" "$work/base.dat"
+grep -q ' -> ' "$work/out" || fail "differences show old -> new: $(cat "$work/out")"
+expect 2 "$rp70" diff "$work/radio.dat" "$work/none.dat"
+
+# A radio that stores a written block other than it acknowledged: the read-back finds it.
+start_sim 5 --fast --memory "$work/faulty.bin" --corrupt-write 3
+expect 1 "$rp70" write --port "$dev" "$work/radio.dat"
+grep -q 'differ from what was written' "$work/err" || fail "verify reports the block: $(cat "$work/err")"
+grep -q ' 0120  channel scan bitmap' "$work/err" || fail "verify names the address: $(cat "$work/err")"
+expect 0 "$rp70" write --port "$dev" --no-verify "$work/radio.dat"
+
 # Wrong usage and ports that are not there.
 expect 2 "$rp70" read -o "$work/x.dat"
 expect 2 "$rp70" read --port "$programmed"

@@ -225,6 +225,17 @@ TEST(RadioSimulatorFaults, RepeatWritesAnswerTheCountedFrameWithRepeat) {
     EXPECT_EQ(radio.Memory()[0x2000], 0x30);
 }
 
+TEST(RadioSimulatorFaults, CorruptWritesAcknowledgeButStoreOtherBytes) {
+    SimFaults faults;
+    faults.CorruptWrites = {2};
+    RadioSimulator radio = InSessionRadio(faults);
+    EXPECT_EQ(radio.Receive(BlockFrame(0x2000, DataBlock(0x30))).back(), 0x06);
+    EXPECT_EQ(radio.Receive(BlockFrame(0x2010, DataBlock(0x30))).back(), 0x06);
+    EXPECT_EQ(radio.Memory()[0x2000], 0x30);
+    EXPECT_EQ(radio.Memory()[0x2010], 0xCF);
+    EXPECT_EQ(radio.Memory()[0x2011], 0x31);
+}
+
 TEST(RadioSimulatorFaults, SilentAfterOnlyEchoesLaterCommands) {
     SimFaults faults;
     faults.SilentAfter = 1;

@@ -166,6 +166,50 @@ TEST_F(LinkTransferTest, WriteThenReadBringsTheImageBack) {
     }
 }
 
+// --- Verification after a Write ----------------------------------------------------------
+
+TEST_F(LinkTransferTest, VerifiedWriteReadsBackEveryWrittenBlockAsAPassOfItsOwn) {
+    test::FillRichImage(image);
+    const EncodedImage encoded = Encode(image);
+    engine->VerifyAfterWrite = true;
+
+    ASSERT_EQ(Transfer(TransferKind::Write), TransferOutcome::Succeeded);
+    Commands writes;
+    Commands reads;
+    for (const int block : encoded.Marks.Blocks()) {
+        writes.push_back(BlockCommand('W', block * kBlockSize));
+        reads.push_back(BlockCommand('R', block * kBlockSize));
+    }
+    EXPECT_EQ(WireCommands(), Joined({kHandshake, writes, reads, {"END"}}));
+    EXPECT_EQ(ui.Texts(), Commands{state.Texts.GetText(2005)});
+    EXPECT_TRUE(engine->VerifyMismatches().empty());
+    // The write pass runs up to 100 %, the verify pass starts again at 0 and ends at 100.
+    const auto restart = std::find(link->percents.rbegin(), link->percents.rend(), 0);
+    ASSERT_NE(restart + 1, link->percents.rend());
+    EXPECT_EQ(*(restart + 1), 100);
+    EXPECT_EQ(link->percents.back(), 100);
+}
+
+TEST_F(LinkTransferTest, SilentlyCorruptedBlockFailsTheVerifyNamingItsAddressAndPlace) {
+    test::FillRichImage(image);
+    const std::set<int> blocks = Encode(image).Marks.Blocks();
+    ASSERT_TRUE(blocks.contains(0x2000 / kBlockSize));
+    sim::SimFaults faults; // frames go in address order: count those before channel 1's
+    faults.CorruptWrites = {
+        static_cast<int>(std::distance(blocks.begin(), blocks.find(0x2000 / kBlockSize))) + 1};
+    UseRadio(sim::BlankRadioMemory(), {}, faults);
+    engine->VerifyAfterWrite = true;
+
+    EXPECT_EQ(Transfer(TransferKind::Write), TransferOutcome::Failed);
+    EXPECT_EQ(engine->VerifyMismatches(), std::vector<int>{0x2000});
+    EXPECT_EQ(WireCommands().back(), "END");
+    const Commands texts = ui.Texts();
+    ASSERT_EQ(texts.size(), 2u); // the blocks, then the Write's failure (nothing about encoders)
+    EXPECT_NE(texts[0].find("1 block(s)"), std::string::npos) << texts[0];
+    EXPECT_NE(texts[0].find("\r\n2000  channel 1"), std::string::npos) << texts[0];
+    EXPECT_EQ(texts[1], state.Texts.GetText(2007));
+}
+
 TEST_F(LinkTransferTest, RadioInformationReadsItsFifteenBlocksWithoutProgress) {
     RadioMemory memory = sim::BlankRadioMemory();
     const std::string serial = "2026120900000042";

@@ -232,6 +232,25 @@ TEST(SettingsFileWrite, DeviceWithoutNumberIsKeptBesideThePortAndNamesTheLinkPor
     EXPECT_EQ(LinkPortName(values), "");
 }
 
+TEST(SettingsFileWrite, SafetyChoicesRoundTripAndDefaultToVerifyingAndKeepingAll) {
+    SettingsFolder folder;
+    folder.Write("[language]\ncomPort=3\nbackupLimit=-2\nverifyAfterWrite=maybe\n");
+    SettingsFileValues values = ReadSettingsFile(folder.File());
+    EXPECT_TRUE(values.VerifyAfterWrite);
+    EXPECT_FALSE(values.BackupBeforeWrite);
+    EXPECT_EQ(values.BackupLimit, 0);
+
+    values.VerifyAfterWrite = false;
+    values.BackupBeforeWrite = true;
+    values.BackupLimit = 30;
+    ASSERT_TRUE(WriteSafetySettings(folder.File(), values));
+    const SettingsFileValues again = ReadSettingsFile(folder.File());
+    EXPECT_FALSE(again.VerifyAfterWrite);
+    EXPECT_TRUE(again.BackupBeforeWrite);
+    EXPECT_EQ(again.BackupLimit, 30);
+    EXPECT_EQ(again.ComPort, 3);
+}
+
 TEST(SettingsFileWrite, RoundTripOfStartupValues) {
     SettingsFolder folder;
     SettingsFileValues values;

@@ -131,8 +131,8 @@ private slots:
         RecordingInteraction ui;
         std::size_t messagesAtRedraw = 99;
         int featureChanges = 0;
-        const TransferHooks hooks{[&] { messagesAtRedraw = ui.shown.size(); },
-                                  [&] { ++featureChanges; }};
+        const TransferHooks hooks{
+            [&] { messagesAtRedraw = ui.shown.size(); }, [&] { ++featureChanges; }, {}};
         ProgressProbe probe;
 
         const auto outcome = RunTransfer(TransferKind::Read, image, state, ui, nullptr, hooks);

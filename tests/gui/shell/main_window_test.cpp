@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
 #include <QSplitterHandle>
 #include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolBar>
 #include <QToolButton>
@@ -19,8 +21,12 @@
 
 #include "channels/channel_table_view.h"
 #include "factory/factory_mode.h"
+#include "files/backups.h"
 #include "files/modified_check.h"
+#include "model/fixed_text.h"
 #include "shell/main_window.h"
+#include "shell/program_folder.h"
+#include "shell/settings_file.h"
 #include "shell/startup.h"
 #include "support/gui_test.h"
 #include "support/modal_driver.h"
@@ -183,6 +189,47 @@ private slots:
               "mnuFileExportPdf"}) {
             QVERIFY2(Entry(window, name)->isEnabled(), name);
         }
+    }
+
+    void safetyChoicesAreCheckItemsStoredInTheSettings() {
+        TempFolder folder;
+        Program program(folder.Path());
+        MainWindow window(*program.image, program.state, program.ui);
+        QAction* verify = Entry(window, "mnuProVerify");
+        QAction* backup = Entry(window, "mnuProBackupRadio");
+        QVERIFY(verify->isCheckable() && verify->isChecked());
+        QVERIFY(backup->isCheckable() && !backup->isChecked());
+        verify->trigger();
+        backup->trigger();
+        const SettingsFileValues stored = ReadSettingsFile(SettingsFilePath(folder.Path()));
+        QVERIFY(!stored.VerifyAfterWrite);
+        QVERIFY(stored.BackupBeforeWrite);
+        QVERIFY(!program.state.Settings.VerifyAfterWrite);
+    }
+
+    void backupIsListedAndOpensAsAnUntitledImage() {
+        TempFolder folder;
+        Program program(folder.Path());
+        MainWindow window(*program.image, program.state, program.ui);
+        RadioImage backup = *program.image;
+        WriteFixedText(backup.Channels[0].Name, "BACKUP");
+        backup.Record.ChannelCount = 1;
+        const auto path = SaveBackup(folder.Path(), backup, BackupKind::Written,
+                                     std::chrono::system_clock::now(), 0);
+        QVERIFY(path);
+
+        ModalDriver driver;
+        QString kind;
+        driver.Then([&kind](QWidget* dialog) {
+            auto* table = dialog->findChild<QTableWidget*>("backupsTable");
+            kind = table->item(0, 1)->text();
+            dialog->findChild<QPushButton*>("openButton")->click();
+        });
+        Entry(window, "mnuFileBackups")->trigger();
+        QCOMPARE(kind, QStringLiteral("Written to radio"));
+        QCOMPARE(program.image->Channels[0].Name, backup.Channels[0].Name);
+        QCOMPARE(program.image->CurrentFilePath, path->string());
+        QVERIFY(program.image->IsUntitled); // Save asks for a name: the backup stays
     }
 
     void editorsOpenFromTheirMenuEntryAndTreeNode() {
