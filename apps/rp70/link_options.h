@@ -19,8 +19,9 @@ struct LinkOptions {
 };
 
 /// Reads the radio on --port (with --radio-password) into the program's image, without the
-/// factory test values, and keeps nothing of it: no file, no backup. Returns 0, or the exit
-/// status after one line on stderr.
+/// factory test values, and keeps nothing of it: no file, no backup (only the feature flags the
+/// radio switched on are stored, as after every Read). Returns 0, or the exit status after one
+/// line on stderr.
 int ReadRadioOnly(CliProgram& program, const QCommandLineParser& parser,
                   const LinkOptions& options);
 
