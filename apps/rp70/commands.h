@@ -42,8 +42,9 @@ int RunRead(const QStringList& arguments);
 /// reads the written blocks back.
 int RunWrite(const QStringList& arguments);
 
-/// `rp70 diff A.dat B.dat [--password PW]`: the differences between two data files by place;
-/// exit status 0 when equal, 1 when different, 2 on errors.
+/// `rp70 diff A.dat (B.dat | --port DEV [--radio-password PW]) [--password PW]`: the
+/// differences between two data files, or a data file and the radio, by place; exit status 0
+/// when equal, 1 when different, 2 on errors.
 int RunDiff(const QStringList& arguments);
 
 /// `rp70 backups`: the backups kept in the program folder, newest first.

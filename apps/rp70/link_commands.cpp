@@ -24,6 +24,7 @@
 #include "files/data_file.h"
 #include "files/test_data_file.h"
 #include "link/radio_password.h"
+#include "link_options.h"
 #include "link_session.h"
 #include "model/fixed_text.h"
 #include "serial_ports.h"
@@ -260,15 +261,6 @@ TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKin
 // ---------------------------------------------------------------------------------------------
 // Options shared by the link commands
 
-struct LinkOptions {
-    QCommandLineOption Port{"port", "The serial port: a name (ttyUSB0, COM3) or a device path.",
-                            "DEV"};
-    QCommandLineOption RadioPassword{
-        "radio-password", "The radio's programming password (at most 4 characters).", "PW"};
-    QCommandLineOption Factory{"factory",
-                               "Move the factory test values too (factory test mode only)."};
-};
-
 /// --factory needs the factory test mode; without it the transfer leaves the test values out.
 bool ApplyFactoryOption(const QCommandLineParser& parser, const LinkOptions& options,
                         CliProgram& program) {
@@ -329,6 +321,16 @@ std::string OneLine(const std::string& text) {
 }
 
 } // namespace
+
+int ReadRadioOnly(CliProgram& program, const QCommandLineParser& parser,
+                  const LinkOptions& options) {
+    const std::optional<QString> port = ParseLinkOptions(parser, options, program);
+    if (!port) {
+        return kExitUsage;
+    }
+    program.Image->Factory.FactoryMode = false;
+    return ExitStatus(RunTransfer(program, *port, TransferKind::Read));
+}
 
 int RunPorts(const QStringList& arguments) {
     QCommandLineParser parser;

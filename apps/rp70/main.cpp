@@ -37,7 +37,7 @@ constexpr std::array kCommands = {
     Command{"export-csv", "channel list of a data file as CSV", rp70::cli::RunExportCsv},
     Command{"import-csv", "CSV channel list into a data file, with a report",
             rp70::cli::RunImportCsv},
-    Command{"diff", "differences between two data files, by place", rp70::cli::RunDiff},
+    Command{"diff", "differences between data files, or a file and the radio", rp70::cli::RunDiff},
     Command{"backups", "backups of what was read and written", rp70::cli::RunBackups},
     Command{"export-epm", "auto-test export for production (factory test mode)",
             rp70::cli::RunExportEpm},

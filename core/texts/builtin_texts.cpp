@@ -9,7 +9,7 @@ namespace {
 using Pair = std::pair<std::string_view, std::string_view>;
 
 // Indexed by BuiltinText.
-constexpr std::array<Pair, 60> kPairs = {{
+constexpr std::array<Pair, 66> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -76,9 +76,15 @@ constexpr std::array<Pair, 60> kPairs = {{
     {"Band", "频段"},
     {"Channels", "信道数"},
     {"&Open", "打开(&O)"},
+    {"Compare", "比较"},
+    {"Place", "位置"},
+    {"Field", "项目"},
+    {"Open image", "当前数据"},
+    {"Radio", "对讲机"},
+    {"No differences.", "没有差别。"},
 }};
 
-static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::BackupOpen) + 1);
+static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::CompareNoDifferences) + 1);
 
 } // namespace
 

@@ -74,6 +74,13 @@ enum class BuiltinText {
     BackupBand,
     BackupChannels,
     BackupOpen,
+    // Comparing the open image with a data file or the radio.
+    CompareTitle,
+    ComparePlace,
+    CompareField,
+    CompareOpenImage,
+    CompareRadio,
+    CompareNoDifferences,
 };
 
 std::string_view BuiltinTextFor(BuiltinText text, Language language);

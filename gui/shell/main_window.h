@@ -116,6 +116,11 @@ private:
     void KeepBackup(const RadioImage& image, BackupKind kind);
     /// File > Backups…: lists the backups and opens the one chosen.
     void ShowBackups();
+    /// File > Compare…: lists how a data file the person picks differs from the open image.
+    void CompareWithFile();
+    /// Program > Compare with Radio: reads the radio into an image of its own (the open image
+    /// stays as it is) and lists how it differs from the open image.
+    void CompareWithRadio();
     void EnterRadioPassword();
     void ChooseComPort();
     void ShowModelDialog();

@@ -3,11 +3,14 @@
 #include <QDialog>
 #include <QUndoStack>
 #include <chrono>
+#include <filesystem>
 #include <memory>
 
 #include "channels/channel_edit_dialog.h"
 #include "channels/channel_table_view.h"
 #include "files/backups_dialog.h"
+#include "files/compare_dialog.h"
+#include "files/data_file.h"
 #include "link/com_port_dialog.h"
 #include "link/radio_password_dialog.h"
 #include "link/transfer_runner.h"
@@ -16,6 +19,7 @@
 #include "shell/image_change.h"
 #include "shell/language_dialog.h"
 #include "shell/main_window.h"
+#include "shell/qt_text.h"
 
 namespace rp70::gui {
 
@@ -153,6 +157,43 @@ void MainWindow::ShowBackups() {
     } else {
         ShowCaption();
     }
+}
+
+void MainWindow::CompareWithFile() {
+    const std::string folder =
+        image_.IsUntitled ? std::string()
+                          : std::filesystem::path(image_.CurrentFilePath).parent_path().string();
+    const auto path = ui_.ChooseOpenFile({DataFileFilter(state_.Texts), folder});
+    if (!path) {
+        return;
+    }
+    // Loaded over a copy of the open image, as Open loads over the open image.
+    auto other = std::make_unique<RadioImage>(image_);
+    if (LoadDataFile(ctx_, *other, *path) != LoadResult::Loaded) {
+        return;
+    }
+    CompareDialog dialog(DiffImages(image_, *other, ctx_),
+                         ToQt(std::filesystem::path(*path).filename().string()), state_.Texts,
+                         this);
+    dialog.exec();
+}
+
+void MainWindow::CompareWithRadio() {
+    if (transferRunning_) {
+        return;
+    }
+    auto radio = std::make_unique<RadioImage>(image_);
+    transferRunning_ = true;
+    TransferHooks hooks;
+    hooks.FeaturesChanged = [this] { LoadShowTree(); };
+    const auto read = RunTransfer(TransferKind::Read, *radio, state_, ui_, this, hooks);
+    transferRunning_ = false;
+    if (read != TransferOutcome::Succeeded) {
+        return;
+    }
+    CompareDialog dialog(DiffImages(image_, *radio, ctx_),
+                         ToQt(state_.Texts.Builtin(BuiltinText::CompareRadio)), state_.Texts, this);
+    dialog.exec();
 }
 
 void MainWindow::EnterRadioPassword() {

@@ -101,6 +101,8 @@ void MainWindow::BuildMenus() {
     file->addSeparator();
     connect(AddEntry(file, "mnuFileBackups", 1046), &QAction::triggered, this,
             &MainWindow::ShowBackups);
+    connect(AddEntry(file, "mnuFileCompare", 1047), &QAction::triggered, this,
+            &MainWindow::CompareWithFile);
     connect(AddEntry(file, "mnuFileExit", 1006), &QAction::triggered, this, &QWidget::close);
 
     QMenu* model = AddMenu(bar, "MnuModel", 1060);
@@ -162,6 +164,8 @@ void MainWindow::BuildMenus() {
             &MainWindow::WriteToRadio);
     connect(AddEntry(radio, "MnuProPassWord", 1043), &QAction::triggered, this,
             &MainWindow::EnterRadioPassword);
+    connect(AddEntry(radio, "mnuProCompare", 1048), &QAction::triggered, this,
+            &MainWindow::CompareWithRadio);
     radio->addSeparator();
     AddSafetyChoice(radio, "mnuProVerify", 1044, &SettingsFileValues::VerifyAfterWrite);
     AddSafetyChoice(radio, "mnuProBackupRadio", 1045, &SettingsFileValues::BackupBeforeWrite);

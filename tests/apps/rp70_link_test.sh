@@ -178,6 +178,18 @@ expect 1 "$rp70" diff "$work/radio.dat" "$work/base.dat"
 grep -q ' -> ' "$work/out" || fail "differences show old -> new: $(cat "$work/out")"
 expect 2 "$rp70" diff "$work/radio.dat" "$work/none.dat"
 
+# rp70 diff --port: the radio just written is the file; a changed file differs from it. The read
+# keeps nothing.
+count=$(ls "$RP70_HOME/backups"/*.dat | wc -l)
+expect 0 "$rp70" diff "$work/radio.dat" --port "$blank"
+[ ! -s "$work/out" ] || fail "the radio written shows no difference: $(cat "$work/out")"
+expect 1 "$rp70" diff "$work/base.dat" --port "$blank"
+grep -q '^CH 0  *RX Freq.* -> 145\.60000$' "$work/out" || fail "the radio's first channel: $(cat "$work/out")"
+[ "$(ls "$RP70_HOME/backups"/*.dat | wc -l)" -eq "$count" ] || fail "a compare keeps no backup"
+expect 2 "$rp70" diff "$work/radio.dat" "$work/back.dat" --port "$blank"
+expect 2 "$rp70" diff "$work/radio.dat" --port "$work/no-such-port"
+expect 2 "$rp70" diff "$work/radio.dat" --port "$locked" --radio-password 9999
+
 # A radio that stores a written block other than it acknowledged: the read-back finds it.
 start_sim 5 --fast --memory "$work/faulty.bin" --corrupt-write 3
 expect 1 "$rp70" write --port "$dev" "$work/radio.dat"

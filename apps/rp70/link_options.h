@@ -1,0 +1,28 @@
+#pragma once
+// What the commands that talk to a radio share: their options and a Read that keeps nothing.
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include "cli_program.h"
+
+namespace rp70::cli {
+
+/// The options of the commands that talk to a radio.
+struct LinkOptions {
+    QCommandLineOption Port{"port", "The serial port: a name (ttyUSB0, COM3) or a device path.",
+                            "DEV"};
+    QCommandLineOption RadioPassword{
+        "radio-password", "The radio's programming password (at most 4 characters).", "PW"};
+    QCommandLineOption Factory{"factory",
+                               "Move the factory test values too (factory test mode only)."};
+};
+
+/// Reads the radio on --port (with --radio-password) into the program's image, without the
+/// factory test values, and keeps nothing of it: no file, no backup (only the feature flags the
+/// radio switched on are stored, as after every Read). Returns 0, or the exit status after one
+/// line on stderr.
+int ReadRadioOnly(CliProgram& program, const QCommandLineParser& parser,
+                  const LinkOptions& options);
+
+} // namespace rp70::cli
