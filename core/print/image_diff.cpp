@@ -1,6 +1,9 @@
 #include "print/image_diff.h"
 
 #include <algorithm>
+#include <map>
+#include <string>
+#include <utility>
 
 #include "channels/channel_row.h"
 #include "editors/alert_edit.h"
@@ -33,17 +36,39 @@ void DiffChannels(const RadioImage& before, const RadioImage& after, UserContext
     }
 }
 
-/// The lines of one editor, matched by position (both images show the same inputs, apart from
-/// inputs one of them hides: those are matched by label).
+/// Each line with its label and how often that label came before it in its list.
+using KeyedLines = std::vector<std::pair<std::pair<std::string, int>, std::string>>;
+
+KeyedLines Keyed(const SettingLines& lines) {
+    KeyedLines keyed;
+    std::map<std::string, int> seen;
+    for (const SettingLine& line : lines) {
+        keyed.push_back({{line.Label, seen[line.Label]++}, line.Value});
+    }
+    return keyed;
+}
+
+/// The lines of one editor, matched by label (the n-th line of a label with the n-th line of
+/// that label on the other side): one image may list lines the other does not, such as the
+/// entries in use or inputs that only some settings show. A line only one side lists is
+/// compared with an empty text.
 void DiffLines(const std::string& place, const SettingLines& old, const SettingLines& now,
                std::vector<ImageDifference>& out) {
-    const std::size_t count = std::max(old.size(), now.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        const SettingLine empty;
-        const SettingLine& a = i < old.size() ? old[i] : empty;
-        const SettingLine& b = i < now.size() ? now[i] : empty;
-        if (a.Label != b.Label || a.Value != b.Value) {
-            out.push_back({place, b.Label.empty() ? a.Label : b.Label, a.Value, b.Value});
+    const KeyedLines before = Keyed(old);
+    const KeyedLines after = Keyed(now);
+    const std::map<std::pair<std::string, int>, std::string> oldValues(before.begin(),
+                                                                       before.end());
+    const std::map<std::pair<std::string, int>, std::string> newValues(after.begin(), after.end());
+    for (const auto& [key, value] : before) {
+        const auto match = newValues.find(key);
+        const std::string& newValue = match == newValues.end() ? std::string() : match->second;
+        if (value != newValue) {
+            out.push_back({place, key.first, value, newValue});
+        }
+    }
+    for (const auto& [key, value] : after) {
+        if (!oldValues.contains(key) && !value.empty()) {
+            out.push_back({place, key.first, std::string(), value});
         }
     }
 }

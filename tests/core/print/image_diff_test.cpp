@@ -37,5 +37,22 @@ TEST(ImageDiff, ListsExactlyTheChangedToneOptionAndBookName) {
     }
 }
 
+TEST(ImageDiff, MatchesSettingLinesByLabelWhenOneSideListsMore) {
+    test::UserContextFixture user;
+    auto before = std::make_unique<RadioImage>();
+    ResetImage(*before, {}, nullptr);
+    test::FillRichImage(*before);
+    FiveToneRecord& codes = before->Record.Function.FiveTone;
+    codes.Codes[0].InUseFlag = 1; // code 0 unused before, so the list starts at code 1
+    auto after = std::make_unique<RadioImage>(*before);
+    after->Record.Function.FiveTone.Codes[0].InUseFlag = 0;
+
+    const std::vector<ImageDifference> differences = DiffImages(*before, *after, user.ctx);
+    ASSERT_EQ(differences.size(), 1u);
+    EXPECT_EQ(differences[0].Field, "0");
+    EXPECT_EQ(differences[0].Old, "");
+    EXPECT_NE(differences[0].New, "");
+}
+
 } // namespace
 } // namespace rp70
