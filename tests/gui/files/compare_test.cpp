@@ -17,11 +17,13 @@
 #include "support/modal_driver.h"
 #include "support/rich_image.h"
 #include "support/shipped_program.h"
+#include "support/simulated_radio.h"
 #include "support/temp_folder.h"
 
 using namespace rp70;
 using namespace rp70::gui;
 using rp70::test::ModalDriver;
+using rp70::test::SimulatedRadio;
 using rp70::test::TempFolder;
 using Program = rp70::test::StartedProgram;
 
@@ -47,18 +49,6 @@ void ReadDifferences(QWidget* dialog, QStringList& rows) {
     }
     static_cast<QDialog*>(dialog)->reject();
 }
-
-/// rp70-sim for one test, ended with it.
-class SimulatedRadio : public QProcess {
-public:
-    ~SimulatedRadio() override {
-        terminate();
-        if (!waitForFinished(5000)) {
-            kill();
-            waitForFinished(5000);
-        }
-    }
-};
 
 } // namespace
 

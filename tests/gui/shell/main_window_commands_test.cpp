@@ -23,12 +23,14 @@
 #include "support/recording_interaction.h"
 #include "support/rich_image.h"
 #include "support/shipped_program.h"
+#include "support/simulated_radio.h"
 #include "support/temp_folder.h"
 
 using namespace rp70;
 using namespace rp70::gui;
 using rp70::test::ModalDriver;
 using rp70::test::RecordingInteraction;
+using rp70::test::SimulatedRadio;
 using rp70::test::TempFolder;
 using Program = rp70::test::StartedProgram;
 
@@ -55,18 +57,6 @@ bool Blank(const ChannelTableView* table, int row) {
     }
     return true;
 }
-
-/// rp70-sim for one test, ended with it.
-class SimulatedRadio : public QProcess {
-public:
-    ~SimulatedRadio() override {
-        terminate();
-        if (!waitForFinished(5000)) {
-            kill();
-            waitForFinished(5000);
-        }
-    }
-};
 
 /// Shows `window` active, so that its shortcuts reach it.
 bool ShowActive(MainWindow& window) {
