@@ -38,12 +38,6 @@ constexpr int kKeySideTone = 60312;
 constexpr std::array<const char*, kToneBoxCount> kToneNames = {"toneAEdit", "toneBEdit",
                                                                "toneCEdit", "toneDEdit"};
 
-QLabel* OptionLabel(QWidget* parent, const QString& text, QWidget* buddy) {
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
-}
-
 } // namespace
 
 TwoToneDialog::TwoToneDialog(RadioImage& image, UserContext& ctx, QWidget* parent)
@@ -82,7 +76,7 @@ QWidget* TwoToneDialog::NewEncodePage(const LanguageTexts& texts) {
 
     auto* grid = new QGridLayout(page);
     grid->setHorizontalSpacing(10);
-    grid->addWidget(OptionLabel(page, ToQt(texts.Option(kKeyPair)), pairCombo_), 0, 0);
+    grid->addWidget(OptionLabel(page, texts, kKeyPair, pairCombo_), 0, 0);
     grid->addWidget(pairCombo_, 0, 1);
     const QString unit = ToQt(texts.Option(kKeyToneUnit));
     for (std::size_t i = 0; i < kToneBoxCount; ++i) {
@@ -91,8 +85,9 @@ QWidget* TwoToneDialog::NewEncodePage(const LanguageTexts& texts) {
         ApplyTextInputRules(box, {filters::DigitsAndPoint()});
         toneEdits_[i] = box;
         const int row = static_cast<int>(i) + 1;
-        grid->addWidget(OptionLabel(page, QChar(u'A' + static_cast<char16_t>(i)) + unit, box), row,
-                        0);
+        auto* label = new QLabel(QChar(u'A' + static_cast<char16_t>(i)) + unit, page);
+        label->setBuddy(box);
+        grid->addWidget(label, row, 0);
         grid->addWidget(box, row, 1);
     }
     int row = 0;
@@ -100,7 +95,7 @@ QWidget* TwoToneDialog::NewEncodePage(const LanguageTexts& texts) {
          {std::pair{kKeyTime1, time1Combo_}, std::pair{kKeyTime2, time2Combo_},
           std::pair{kKeyTime3, time3Combo_}, std::pair{kKeyInterval, intervalCombo_},
           std::pair{kKeyResetTime, resetTimeCombo_}, std::pair{kKeyResponse, responseCombo_}}) {
-        grid->addWidget(OptionLabel(page, ToQt(texts.Option(key)), list), row, 2);
+        grid->addWidget(OptionLabel(page, texts, key, list), row, 2);
         grid->addWidget(list, row++, 3);
     }
     grid->addWidget(sideToneCheck_, row, 3);
