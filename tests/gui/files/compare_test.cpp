@@ -13,6 +13,7 @@
 #include "files/modified_check.h"
 #include "model/fixed_text.h"
 #include "shell/main_window.h"
+#include "support/dialog_driving.h"
 #include "support/gui_test.h"
 #include "support/modal_driver.h"
 #include "support/rich_image.h"
@@ -22,16 +23,13 @@
 
 using namespace rp70;
 using namespace rp70::gui;
+using rp70::test::Entry;
 using rp70::test::ModalDriver;
 using rp70::test::SimulatedRadio;
 using rp70::test::TempFolder;
 using Program = rp70::test::StartedProgram;
 
 namespace {
-
-QAction* Entry(const MainWindow& window, const char* name) {
-    return window.findChild<QAction*>(QLatin1String(name));
-}
 
 /// The rows of the compare dialog's table ("" when it says there are no differences), cells
 /// joined by "|"; the dialog is closed.

@@ -18,6 +18,7 @@
 #include "link/progress_dialog.h"
 #include "shell/main_window.h"
 #include "shell/startup.h"
+#include "support/dialog_driving.h"
 #include "support/gui_test.h"
 #include "support/modal_driver.h"
 #include "support/recording_interaction.h"
@@ -28,6 +29,7 @@
 
 using namespace rp70;
 using namespace rp70::gui;
+using rp70::test::Entry;
 using rp70::test::ModalDriver;
 using rp70::test::RecordingInteraction;
 using rp70::test::SimulatedRadio;
@@ -35,10 +37,6 @@ using rp70::test::TempFolder;
 using Program = rp70::test::StartedProgram;
 
 namespace {
-
-QAction* Entry(const MainWindow& window, const char* name) {
-    return window.findChild<QAction*>(QLatin1String(name));
-}
 
 /// The ten data cells of row `row`.
 QStringList Row(const ChannelTableView* table, int row) {

@@ -28,6 +28,7 @@
 #include "shell/program_folder.h"
 #include "shell/settings_file.h"
 #include "shell/startup.h"
+#include "support/dialog_driving.h"
 #include "support/gui_test.h"
 #include "support/modal_driver.h"
 #include "support/recording_interaction.h"
@@ -36,6 +37,7 @@
 
 using namespace rp70;
 using namespace rp70::gui;
+using rp70::test::Entry;
 using rp70::test::ModalDriver;
 using rp70::test::RecordingInteraction;
 using rp70::test::TempFolder;
@@ -62,10 +64,6 @@ QTreeWidgetItem* Node(const QTreeWidget* tree, const QString& key) {
         }
     }
     return nullptr;
-}
-
-QAction* Entry(const MainWindow& window, const char* name) {
-    return window.findChild<QAction*>(QLatin1String(name));
 }
 
 /// Presses the splitter's handle, moves it to `x` of the splitter and lets it go.

@@ -18,15 +18,12 @@
 
 using namespace rp70;
 using namespace rp70::gui;
+using rp70::test::Entry;
 using rp70::test::ModalDriver;
 using rp70::test::TempFolder;
 using Program = rp70::test::StartedProgram;
 
 namespace {
-
-QAction* Entry(const MainWindow& window, const char* name) {
-    return window.findChild<QAction*>(QLatin1String(name));
-}
 
 void OnChannel(MainWindow& window, int number, const char* command) {
     window.ChannelTable()->SetCurrentChannel(number);

@@ -2,6 +2,7 @@
 // Driving an editor dialog as a person would, and keeping what it stored through a save and a
 // reopening of the data file.
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QPushButton>
@@ -21,6 +22,11 @@ template <typename T> T* Input(QWidget* dialog, const char* name) {
         qFatal("no input %s", name);
     }
     return widget;
+}
+
+/// The menu or tool bar entry named `name` of a main window (null when there is none).
+inline QAction* Entry(const QWidget& window, const char* name) {
+    return window.findChild<QAction*>(QLatin1String(name));
 }
 
 inline QComboBox* Combo(QWidget* dialog, const char* name) {
