@@ -10,7 +10,7 @@ std::filesystem::path ShippedLanguageFolder() {
     const QString installed =
         QDir(QCoreApplication::applicationDirPath()).filePath("../share/rp70cps/lang");
     if (QFileInfo(installed).isDir()) {
-        return QDir::cleanPath(installed).toStdString();
+        return QDir::cleanPath(installed).toStdU16String();
     }
     return RP70_SOURCE_LANG_DIR;
 }

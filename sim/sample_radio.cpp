@@ -46,8 +46,8 @@ std::int16_t CtcssIndex(std::string_view tone) {
 class Silent : public Interaction, public MarkingSink {
 public:
     Answer Show(const Message&) override { return Answer::Ok; }
-    std::optional<std::string> ChooseOpenFile(const FileChoice&) override { return {}; }
-    std::optional<std::string> ChooseSaveFile(const FileChoice&) override { return {}; }
+    std::optional<std::filesystem::path> ChooseOpenFile(const FileChoice&) override { return {}; }
+    std::optional<std::filesystem::path> ChooseSaveFile(const FileChoice&) override { return {}; }
     std::optional<std::string> AskFilePassword(std::string_view) override { return {}; }
     std::optional<std::string> AskRadioPassword(std::string_view) override { return {}; }
     void MarkForWrite(RecordKind, int, int) override {}

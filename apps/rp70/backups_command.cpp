@@ -19,14 +19,14 @@ int RunBackups(const QStringList& arguments) {
     const CliProgram program;
     const std::vector<BackupEntry> backups = ListBackups(program.State.Folder);
     if (backups.empty()) {
-        std::printf("No backups in %s\n", BackupFolder(program.State.Folder).string().c_str());
+        std::printf("No backups in %s\n", Utf8Of(BackupFolder(program.State.Folder)).c_str());
         return 0;
     }
     std::vector<std::vector<std::string>> rows;
     for (const BackupEntry& backup : backups) {
         rows.push_back({backup.Time, backup.Kind == BackupKind::Read ? "read" : "written",
                         backup.Model, std::to_string(backup.BandCode),
-                        backup.Count ? std::to_string(*backup.Count) : "?", backup.Path.string()});
+                        backup.Count ? std::to_string(*backup.Count) : "?", Utf8Of(backup.Path)});
     }
     PrintTable(rows);
     return 0;

@@ -112,7 +112,7 @@ std::optional<NewFile> ParseNewFile(const QCommandLineParser& parser,
         Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
         return std::nullopt;
     }
-    NewFile file{parser.value(options.Output).toStdString(), std::nullopt, std::nullopt};
+    NewFile file{gui::ToCorePath(parser.value(options.Output)), std::nullopt, std::nullopt};
     if (parser.isSet(options.Band)) {
         const std::string text = parser.value(options.Band).toStdString();
         file.Band = ParseWholeNumberAs<std::int16_t>(text);
@@ -138,7 +138,7 @@ void UseBand(CliProgram& program, const NewFile& file) {
 }
 
 int SaveNewFile(CliProgram& program, const NewFile& file) {
-    program.Terminal.SetSubject(file.Path);
+    program.Terminal.SetSubject(Utf8Of(file.Path));
     program.Terminal.SetFilePassword(file.Password);
     program.Terminal.AllowPasswordPrompt(false);
     program.Image->CurrentFilePath = file.Path;
@@ -155,14 +155,15 @@ int OpenDataFileArgument(CliProgram& program, const QCommandLineParser& parser,
     if (parser.isSet(password) && !(filePassword = FilePasswordOption(parser, password))) {
         return kExitUsage;
     }
-    const std::string path = parser.positionalArguments().first().toStdString();
-    if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+    const QString argument = parser.positionalArguments().first();
+    const std::string path = argument.toStdString();
+    if (!QFileInfo(argument).isFile()) {
         return Fail(path + ": no such file");
     }
     program.Terminal.SetSubject(path);
     program.Terminal.SetFilePassword(filePassword);
     const int messagesBefore = program.Terminal.MessageCount();
-    switch (LoadDataFile(program.Ctx, *program.Image, path)) {
+    switch (LoadDataFile(program.Ctx, *program.Image, gui::ToCorePath(argument))) {
     case LoadResult::Loaded:
         return 0;
     case LoadResult::Cancelled:

@@ -5,13 +5,16 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "model/radio_image.h"
+#include "shell/qt_text.h"
 #include "shell/startup.h"
 #include "terminal_interaction.h"
+#include "texts/path_text.h"
 #include "texts/user_context.h"
 
 namespace rp70::cli {
@@ -66,7 +69,7 @@ struct NewFileOptions {
 
 /// What the new file options asked for.
 struct NewFile {
-    std::string Path;
+    std::filesystem::path Path;
     std::optional<std::int16_t> Band;
     std::optional<std::string> Password;
 };

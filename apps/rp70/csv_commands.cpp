@@ -31,7 +31,8 @@ int RunExportCsv(const QStringList& arguments) {
         return status;
     }
     const std::string out = parser.value(output).toStdString();
-    if (!ReplaceFileContents(out, ExportChannelsCsv(*program.Image))) {
+    if (!ReplaceFileContents(gui::ToCorePath(parser.value(output)),
+                             ExportChannelsCsv(*program.Image))) {
         return Fail(out + ": cannot be written");
     }
     return 0;
@@ -62,19 +63,21 @@ int RunImportCsv(const QStringList& arguments) {
     CliProgram program;
     if (parser.isSet(into)) {
         const std::string old = parser.value(into).toStdString();
-        if (!QFileInfo(QString::fromStdString(old)).isFile()) {
+        if (!QFileInfo(parser.value(into)).isFile()) {
             return Fail(old + ": no such file");
         }
         program.Terminal.SetSubject(old);
         program.Terminal.SetFilePassword(file->Password);
-        if (LoadDataFile(program.Ctx, *program.Image, old) != LoadResult::Loaded) {
+        if (LoadDataFile(program.Ctx, *program.Image, gui::ToCorePath(parser.value(into))) !=
+            LoadResult::Loaded) {
             return Fail(old + ": cannot be opened");
         }
     } else {
         UseBand(program, *file);
     }
     const std::string source = parser.positionalArguments().first().toStdString();
-    const auto read = ReadChannelsCsvFile(source, *program.Image);
+    const auto read =
+        ReadChannelsCsvFile(gui::ToCorePath(parser.positionalArguments().first()), *program.Image);
     if (const auto* error = std::get_if<std::string>(&read)) {
         return Fail(source + ": cannot be imported: " + *error);
     }

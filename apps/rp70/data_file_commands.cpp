@@ -63,7 +63,7 @@ int RunShow(const QStringList& arguments) {
 
     std::printf("Model: %s\n", ModelDisplayName(image.ModelName, image.BandIndex).c_str());
     std::printf("Band:  %d %s\n", image.BandIndex, image.BandText.c_str());
-    std::printf("File:  %s\n\n", image.CurrentFilePath.c_str());
+    std::printf("File:  %s\n\n", Utf8Of(image.CurrentFilePath).c_str());
 
     std::vector<std::vector<std::string>> rows;
     const auto headers = ChannelTableHeaders(program.State.Texts);

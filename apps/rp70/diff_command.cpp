@@ -42,12 +42,14 @@ int RunDiff(const QStringList& arguments) {
             return kExitUsage;
         }
     } else {
-        const std::string second = parser.positionalArguments().at(1).toStdString();
-        if (!QFileInfo(QString::fromStdString(second)).isFile()) {
+        const QString argument = parser.positionalArguments().at(1);
+        const std::string second = argument.toStdString();
+        if (!QFileInfo(argument).isFile()) {
             return Fail(second + ": no such file", kExitUsage);
         }
         program.Terminal.SetSubject(second);
-        if (LoadDataFile(program.Ctx, *program.Image, second) != LoadResult::Loaded) {
+        if (LoadDataFile(program.Ctx, *program.Image, gui::ToCorePath(argument)) !=
+            LoadResult::Loaded) {
             return kExitUsage;
         }
     }

@@ -72,7 +72,7 @@ int RunExportEpm(const QStringList& arguments) {
     CliProgram program;
     if (!program.Image->Factory.FactoryMode) {
         return Fail("export-epm needs the factory test mode (" +
-                        MarkerFilePath(program.State.Folder).string() + ")",
+                        Utf8Of(MarkerFilePath(program.State.Folder)) + ")",
                     kExitUsage);
     }
     if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {
@@ -81,7 +81,8 @@ int RunExportEpm(const QStringList& arguments) {
     const std::string out = parser.value(output).toStdString();
     const auto exported = BuildAutoTestExport(*program.Image, *kinds, program.Ctx);
     program.Terminal.SetSubject(out);
-    if (!exported || !WriteExportFile(out, *exported, program.Terminal)) {
+    if (!exported ||
+        !WriteExportFile(gui::ToCorePath(parser.value(output)), *exported, program.Terminal)) {
         return kExitFailure;
     }
     return 0;

@@ -186,7 +186,7 @@ void KeepBackup(CliProgram& program, const RadioImage& image, BackupKind kind) {
         SaveBackup(program.State.Folder, image, kind, std::chrono::system_clock::now(),
                    program.State.Settings.BackupLimit);
     if (!saved) {
-        Fail(BackupFolder(program.State.Folder).string() + ": the backup cannot be saved");
+        Fail(Utf8Of(BackupFolder(program.State.Folder)) + ": the backup cannot be saved");
     }
 }
 
@@ -246,7 +246,7 @@ TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKin
 
     if (program.State.Features != featuresBefore &&
         !WriteFeatureFlags(FeatureFilePath(program.State.Folder), program.State.Features)) {
-        Fail(FeatureFilePath(program.State.Folder).string() + ": cannot be written");
+        Fail(Utf8Of(FeatureFilePath(program.State.Folder)) + ": cannot be written");
     }
     if (outcome == TransferOutcome::Succeeded) {
         return TransferResult::Succeeded;
@@ -271,7 +271,7 @@ bool ApplyFactoryOption(const QCommandLineParser& parser, const LinkOptions& opt
     }
     if (!image.Factory.FactoryMode) {
         Fail("--factory needs the factory test mode (" +
-                 MarkerFilePath(program.State.Folder).string() + ")",
+                 Utf8Of(MarkerFilePath(program.State.Folder)) + ")",
              kExitUsage);
         return false;
     }
@@ -381,12 +381,12 @@ int RunRead(const QStringList& arguments) {
     if (!parser.isSet(output) || parser.value(output).isEmpty()) {
         return Fail("the data file to write is missing (-o FILE.dat)", kExitUsage);
     }
-    NewFile file{parser.value(output).toStdString(), std::nullopt, std::nullopt};
+    NewFile file{gui::ToCorePath(parser.value(output)), std::nullopt, std::nullopt};
     if (parser.isSet(password) && !(file.Password = FilePasswordOption(parser, password))) {
         return kExitUsage;
     }
     if (!QFileInfo(QFileInfo(parser.value(output)).absolutePath()).isDir()) {
-        return Fail(file.Path + ": no such folder");
+        return Fail(Utf8Of(file.Path) + ": no such folder");
     }
 
     CliProgram program;
@@ -425,11 +425,10 @@ int RunWrite(const QStringList& arguments) {
     }
     if (program.Image->Factory.FactoryMode) {
         // The test values travel with the data file; a Write without them would send zeros.
-        const std::string path = parser.positionalArguments().first().toStdString();
-        const auto testData = TestDataPathFor(path);
-        if (testData && QFileInfo::exists(QString::fromStdString(path)) &&
-            !QFileInfo(QString::fromStdString(*testData)).isFile()) {
-            return Fail(*testData + ": no test values file beside the data file");
+        const QString path = parser.positionalArguments().first();
+        const auto testData = TestDataPathFor(gui::ToCorePath(path));
+        if (testData && QFileInfo::exists(path) && !QFileInfo(gui::PathToQt(*testData)).isFile()) {
+            return Fail(Utf8Of(*testData) + ": no test values file beside the data file");
         }
     }
     if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {

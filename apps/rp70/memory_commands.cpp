@@ -61,7 +61,7 @@ int RunMemory(const QStringList& arguments) {
     if (parser.isSet(raw)) {
         const std::string out = parser.value(raw).toStdString();
         const std::string_view bytes(reinterpret_cast<const char*>(memory.data()), memory.size());
-        if (!ReplaceFileContents(out, bytes)) {
+        if (!ReplaceFileContents(gui::ToCorePath(parser.value(raw)), bytes)) {
             return Fail(out + ": cannot be written");
         }
         return 0;
@@ -86,14 +86,15 @@ int RunDecode(const QStringList& arguments) {
         return kExitUsage;
     }
     const std::string source = parser.positionalArguments().first().toStdString();
-    const auto bytes = ReadFileBytes(source, kRadioMemorySize + 1);
+    const std::filesystem::path sourcePath = gui::ToCorePath(parser.positionalArguments().first());
+    const auto bytes = ReadFileBytes(sourcePath, kRadioMemorySize + 1);
     if (!bytes) {
         return Fail(source + ": cannot be read");
     }
     if (bytes->size() != kRadioMemorySize) {
         // Only one byte more than a memory is read; the size found is the file's own.
         std::error_code error;
-        const auto size = std::filesystem::file_size(source, error);
+        const auto size = std::filesystem::file_size(sourcePath, error);
         return Fail(source + ": not a radio memory (" + std::to_string(kRadioMemorySize) +
                     " bytes expected, " + std::to_string(error ? bytes->size() : size) + " found)");
     }

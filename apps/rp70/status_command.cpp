@@ -27,8 +27,8 @@ int RunStatus(const QStringList& arguments) {
     const ProgramState& state = program.State;
     const BandLimits& limits = image.Limits;
 
-    std::printf("Program folder:  %s\n", state.Folder.string().c_str());
-    std::printf("Language file:   %s\n", state.LanguageFile.string().c_str());
+    std::printf("Program folder:  %s\n", Utf8Of(state.Folder).c_str());
+    std::printf("Language file:   %s\n", Utf8Of(state.LanguageFile).c_str());
     std::printf("Serial port:     COM%d\n", state.Settings.ComPort);
     std::printf("Feature flags:   5-tone %s, 2-tone %s, DTMF %s\n",
                 OnOff(state.Features.HasFiveTone), OnOff(state.Features.HasTwoTone),
@@ -43,7 +43,7 @@ int RunStatus(const QStringList& arguments) {
                 FormatFixed(limits.TxHigh, 3, 5).c_str());
     std::printf("Raster:          %s kHz\n",
                 FormatFixed(RasterUnit(image.BandIndex) / 100.0, 1, 1).c_str());
-    std::printf("Data file:       %s%s\n", image.CurrentFilePath.c_str(),
+    std::printf("Data file:       %s%s\n", Utf8Of(image.CurrentFilePath).c_str(),
                 image.IsUntitled ? " (untitled)" : "");
     std::printf("Channels:        %d\n", image.UsedChannelCount());
     for (int slot = 0; slot < image.UsedChannelCount(); ++slot) {

@@ -100,11 +100,11 @@ Answer TerminalInteraction::Show(const Message& message) {
     return first == 'o' ? Answer::Ok : Answer::Cancel;
 }
 
-std::optional<std::string> TerminalInteraction::ChooseOpenFile(const FileChoice&) {
+std::optional<std::filesystem::path> TerminalInteraction::ChooseOpenFile(const FileChoice&) {
     return std::nullopt;
 }
 
-std::optional<std::string> TerminalInteraction::ChooseSaveFile(const FileChoice&) {
+std::optional<std::filesystem::path> TerminalInteraction::ChooseSaveFile(const FileChoice&) {
     return std::nullopt;
 }
 

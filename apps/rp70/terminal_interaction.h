@@ -16,8 +16,8 @@ public:
     Answer Show(const Message& message) override;
 
     /// File dialogs have no counterpart: the command line names its files.
-    std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
-    std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
+    std::optional<std::filesystem::path> ChooseOpenFile(const FileChoice& choice) override;
+    std::optional<std::filesystem::path> ChooseSaveFile(const FileChoice& choice) override;
 
     /// The password given with --password answers the first prompt; later prompts (after a
     /// wrong password, or without --password) are asked at the terminal when prompting is

@@ -89,7 +89,11 @@ std::string BackupFileName(const RadioImage& image, BackupKind kind,
                            std::chrono::system_clock::time_point time) {
     const std::time_t seconds = std::chrono::system_clock::to_time_t(time);
     std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
     localtime_r(&seconds, &local);
+#endif
     char stamp[32];
     std::strftime(stamp, sizeof stamp, "%Y-%m-%d_%H-%M-%S", &local);
     return std::string(stamp) + '_' + NamePart(ModelDisplayName(image.ModelName, image.BandIndex)) +

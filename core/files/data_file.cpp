@@ -8,6 +8,7 @@
 #include "files/file_set.h"
 #include "files/test_data_file.h"
 #include "model/bands.h"
+#include "texts/path_text.h"
 
 namespace rp70 {
 namespace {
@@ -74,14 +75,14 @@ bool AskForFilePassword(UserContext& ctx, RadioImage& image, const std::string& 
 } // namespace
 
 fs::path ChannelFilePath(const fs::path& dataPath) {
-    const std::string name = dataPath.filename().string();
+    const std::string name = Utf8Of(dataPath.filename());
+    const auto cut = StartOfLastCharacters(name, static_cast<int>(kChannelFileEnding.size()));
     fs::path result = dataPath;
-    if (name.size() < kChannelFileEnding.size() || EndsWithIgnoringCase(name, kChannelFileEnding)) {
-        result += ".";
-        result += kChannelFileEnding;
+    if (!cut || EndsWithIgnoringCase(name, kChannelFileEnding)) {
+        result += PathFromUtf8("." + std::string(kChannelFileEnding));
     } else {
-        result.replace_filename(name.substr(0, name.size() - kChannelFileEnding.size()) +
-                                std::string(kChannelFileEnding));
+        result.replace_filename(
+            PathFromUtf8(name.substr(0, *cut) + std::string(kChannelFileEnding)));
     }
     return result;
 }
@@ -140,7 +141,7 @@ bool DecodeChannelFile(const std::vector<std::uint8_t>& bytes, int count, Channe
     return true;
 }
 
-LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path,
+LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const fs::path& path,
                         FailureMessage failureMessage) {
     // A save cut short by a crash is finished (or undone) first, so the files read are one set.
     const fs::path dataPath = LinkTarget(path);
@@ -165,7 +166,7 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& 
 
     FactoryTest factory = image.Factory;
     if (factory.FactoryMode) {
-        LoadTestDataFor(factory, dataPath.string());
+        LoadTestDataFor(factory, dataPath);
     }
     image.Saved.Record = contents->Record;
     image.Saved.Channels = *channels;
@@ -203,8 +204,7 @@ bool SaveDataFile(UserContext& ctx, RadioImage& image) {
     // The files of a data file reached through a link go beside the file it names.
     const fs::path dataPath = LinkTarget(image.CurrentFilePath);
     std::vector<FileWrite> files = DataFileWrites(image, dataPath);
-    const auto testDataPath =
-        image.Factory.FactoryMode ? TestDataPathFor(dataPath.string()) : std::nullopt;
+    const auto testDataPath = image.Factory.FactoryMode ? TestDataPathFor(dataPath) : std::nullopt;
     if (testDataPath) {
         files.push_back(
             {*testDataPath, std::string(AsBytes(EncodeTestData(image.Factory.TestValues)))});
@@ -235,8 +235,7 @@ bool LoadLegacyFile(RadioImage& image, const fs::path& path) {
 }
 
 bool DataFileReader::LoadDataFile(RadioImage& image, const fs::path& path) {
-    return rp70::LoadDataFile(ctx_, image, path.string(), FailureMessage::Silent) ==
-           LoadResult::Loaded;
+    return rp70::LoadDataFile(ctx_, image, path, FailureMessage::Silent) == LoadResult::Loaded;
 }
 
 bool DataFileReader::LoadLegacyFile(RadioImage& image, const fs::path& path) {

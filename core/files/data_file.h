@@ -20,9 +20,9 @@ namespace rp70 {
 inline constexpr std::size_t kDataFileSize = kPasswordBlockSize + kImageRecordSize;
 
 /// The channel file of a data file: the path with the last three characters of the file name
-/// replaced by "fre" ("radio.dat" → "radio.fre"). A name shorter than three characters, or one
-/// that already ends in "fre", gets ".fre" appended instead, so the channel file can never be
-/// the data file itself.
+/// replaced by "fre" ("radio.dat" → "radio.fre"; characters, not bytes). A name shorter than three
+/// characters, or one that already ends in "fre", gets ".fre" appended instead, so the channel file
+/// can never be the data file itself.
 std::filesystem::path ChannelFilePath(const std::filesystem::path& dataPath);
 
 /// The 8631 bytes of a data file.
@@ -62,7 +62,7 @@ enum class FailureMessage { Show, Silent };
 /// asking for the file's password when it has one that differs from the current file password. Any
 /// failure shows "file error." (unless silenced) and leaves the image, its snapshot, file name and
 /// file password as they were.
-LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path,
+LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::filesystem::path& path,
                         FailureMessage failureMessage = FailureMessage::Show);
 
 /// Saves the image to `CurrentFilePath` after offering the file password dialog. The data file,

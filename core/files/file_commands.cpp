@@ -2,6 +2,7 @@
 
 #include "files/data_file.h"
 #include "files/modified_check.h"
+#include "texts/path_text.h"
 
 namespace rp70 {
 namespace {
@@ -61,7 +62,7 @@ bool OfferSaveBeforeOpen(FileSession& session) {
 
 } // namespace
 
-bool CmdOpenBackup(FileSession& session, const std::string& path) {
+bool CmdOpenBackup(FileSession& session, const std::filesystem::path& path) {
     if (!OfferSaveBeforeOpen(session) ||
         LoadDataFile(session.Ctx, session.Image, path) != LoadResult::Loaded) {
         return false;
@@ -75,10 +76,9 @@ bool CmdOpen(FileSession& session) {
         return false;
     }
     // The dialog starts in the current file's folder; for an untitled image, where it last was.
-    const std::string folder =
-        session.Image.IsUntitled
-            ? std::string()
-            : std::filesystem::path(session.Image.CurrentFilePath).parent_path().string();
+    const std::filesystem::path folder = session.Image.IsUntitled
+                                             ? std::filesystem::path()
+                                             : session.Image.CurrentFilePath.parent_path();
     const auto path = session.Ctx.Ui.ChooseOpenFile({DataFileFilter(session.Ctx.Texts), folder});
     if (!path) {
         return false;
@@ -90,8 +90,7 @@ bool CmdSave(FileSession& session) {
     if (session.Image.IsUntitled) {
         return CmdSaveAs(session);
     }
-    const std::string name =
-        std::filesystem::path(session.Image.CurrentFilePath).filename().string();
+    const std::string name = Utf8Of(session.Image.CurrentFilePath.filename());
     if (Ask(session, BuiltinText::Overwrite, "\"" + name + "\"", MessageIcon::Question,
             MessageButtons::OkCancel) != Answer::Ok) {
         return false;
@@ -105,7 +104,7 @@ bool CmdSaveAs(FileSession& session) {
     if (!path) {
         return false;
     }
-    const std::string previous = session.Image.CurrentFilePath;
+    const std::filesystem::path previous = session.Image.CurrentFilePath;
     session.Image.CurrentFilePath = *path;
     if (!SaveDataFile(session.Ctx, session.Image)) {
         session.Image.CurrentFilePath = previous;

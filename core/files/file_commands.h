@@ -33,7 +33,7 @@ bool CmdOpen(FileSession& session);
 
 /// Opens the backup `path` like a chosen data file (after the offer to save), as an untitled
 /// image so that saving it never replaces the backup. True when it was opened.
-bool CmdOpenBackup(FileSession& session, const std::string& path);
+bool CmdOpenBackup(FileSession& session, const std::filesystem::path& path);
 
 /// Save: Save As for an untitled image, otherwise saves over the current file after asking.
 /// Returns true when the image was saved.

@@ -50,6 +50,23 @@ bool EndsWithIgnoringCase(std::string_view name, std::string_view ending) {
                       [&](char a, char b) { return lower(a) == lower(b); });
 }
 
+std::optional<std::size_t> StartOfLastCharacters(std::string_view name, int count) {
+    const auto continuation = [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
+    };
+    std::size_t start = name.size();
+    for (int characters = 0; characters < count; ++characters) {
+        if (start == 0) {
+            return std::nullopt;
+        }
+        --start;
+        while (start > 0 && continuation(name[start])) {
+            --start;
+        }
+    }
+    return start;
+}
+
 bool ReplaceFileContents(const fs::path& file, std::string_view bytes) {
     return SaveFileSet({{file, std::string(bytes)}});
 }

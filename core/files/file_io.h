@@ -25,6 +25,10 @@ bool ReplaceFileContents(const std::filesystem::path& file, std::string_view byt
 /// Windows and macOS compare file names ("X.FRE" ends in "fre").
 bool EndsWithIgnoringCase(std::string_view name, std::string_view ending);
 
+/// Where the last `count` characters of the UTF-8 text `name` start, a character being a lead
+/// byte with its continuation bytes; nullopt when it has fewer characters.
+std::optional<std::size_t> StartOfLastCharacters(std::string_view name, int count);
+
 /// `bytes` as the byte string the file functions take.
 inline std::string_view AsBytes(const std::vector<std::uint8_t>& bytes) {
     return {reinterpret_cast<const char*>(bytes.data()), bytes.size()};

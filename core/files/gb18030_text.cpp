@@ -1,3 +1,6 @@
+// GB 18030 through iconv (glibc and the other Unix C libraries).
+#ifndef _WIN32
+
 #include "files/gb18030_text.h"
 
 #include <iconv.h>
@@ -28,3 +31,5 @@ std::optional<std::string> ToGb18030(std::string_view utf8) {
 }
 
 } // namespace rp70
+
+#endif

@@ -2,15 +2,11 @@
 
 #include "files/file_io.h"
 #include "model/byte_io.h"
+#include "texts/path_text.h"
 
 namespace rp70 {
-namespace {
 
-constexpr bool IsUtf8Continuation(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0U) == 0x80U;
-}
-
-} // namespace
+namespace fs = std::filesystem;
 
 std::vector<std::uint8_t> EncodeTestData(const TestValues& values) {
     std::vector<std::uint8_t> bytes;
@@ -23,7 +19,7 @@ std::vector<std::uint8_t> EncodeTestData(const TestValues& values) {
 }
 
 bool LoadTestDataFile(const std::filesystem::path& file, TestValues& values,
-                      std::string& lastTestDataPath) {
+                      fs::path& lastTestDataPath) {
     const auto bytes = ReadFileBytes(file, kTestDataFileSize);
     if (!bytes || bytes->size() < kTestDataFileSize) {
         return false;
@@ -34,48 +30,42 @@ bool LoadTestDataFile(const std::filesystem::path& file, TestValues& values,
         value = in.I16();
     }
     values = read;
-    lastTestDataPath = file.string();
+    lastTestDataPath = file;
     return true;
 }
 
 bool SaveTestDataFile(const std::filesystem::path& file, const TestValues& values,
-                      std::string& lastTestDataPath) {
+                      fs::path& lastTestDataPath) {
     if (!ReplaceFileContents(file, AsBytes(EncodeTestData(values)))) {
         return false;
     }
-    lastTestDataPath = file.string();
+    lastTestDataPath = file;
     return true;
 }
 
-std::optional<std::string> TestDataPathFor(std::string_view dataPath) {
+std::optional<fs::path> TestDataPathFor(const fs::path& dataPath) {
     constexpr std::string_view kEnding = ".ted";
-    // Walk back over the last four characters, a character being a UTF-8 lead byte with its
-    // continuation bytes.
-    std::size_t end = dataPath.size();
-    int characters = 0;
-    while (characters < 4 && end > 0) {
-        --end;
-        while (end > 0 && IsUtf8Continuation(dataPath[end])) {
-            --end;
-        }
-        ++characters;
-    }
-    if (characters < 4) {
+    constexpr int kReplaced = static_cast<int>(kEnding.size());
+    if (!StartOfLastCharacters(Utf8Of(dataPath), kReplaced)) {
         return std::nullopt;
     }
-    const std::size_t nameStart = dataPath.find_last_of('/') + 1; // 0 without a folder
-    if (end <= nameStart || EndsWithIgnoringCase(dataPath, kEnding)) {
-        return std::string(dataPath) + std::string(kEnding);
+    const std::string name = Utf8Of(dataPath.filename());
+    const auto cut = StartOfLastCharacters(name, kReplaced);
+    fs::path result = dataPath;
+    if (!cut || *cut == 0 || EndsWithIgnoringCase(name, kEnding)) {
+        result += PathFromUtf8(kEnding);
+    } else {
+        result.replace_filename(PathFromUtf8(name.substr(0, *cut) + std::string(kEnding)));
     }
-    return std::string(dataPath.substr(0, end)) + std::string(kEnding);
+    return result;
 }
 
-bool LoadTestDataFor(FactoryTest& factory, std::string_view dataPath) {
+bool LoadTestDataFor(FactoryTest& factory, const fs::path& dataPath) {
     const auto path = TestDataPathFor(dataPath);
     return path && LoadTestDataFile(*path, factory.SavedTestValues, factory.LastTestDataPath);
 }
 
-bool SaveTestDataFor(FactoryTest& factory, std::string_view dataPath) {
+bool SaveTestDataFor(FactoryTest& factory, const fs::path& dataPath) {
     const auto path = TestDataPathFor(dataPath);
     return path && SaveTestDataFile(*path, factory.SavedTestValues, factory.LastTestDataPath);
 }

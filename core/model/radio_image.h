@@ -42,8 +42,8 @@ using TestValues = std::array<std::int16_t, kTestValueCount>;
 struct FactoryTest {
     bool FactoryMode = false; ///< decided once at start-up by the marker file
     rp70::TestValues TestValues{};
-    rp70::TestValues SavedTestValues{}; ///< as last loaded, saved or read from a radio
-    std::string LastTestDataPath;       ///< the test data file last read or written
+    rp70::TestValues SavedTestValues{};     ///< as last loaded, saved or read from a radio
+    std::filesystem::path LastTestDataPath; ///< the test data file last read or written
 };
 
 class RadioImage {
@@ -64,8 +64,8 @@ public:
     ChannelTable Channels{};
     Snapshot Saved;
 
-    std::string CurrentFilePath;
-    std::string CurrentBookPath;
+    std::filesystem::path CurrentFilePath;
+    std::filesystem::path CurrentBookPath;
     bool IsUntitled = true;
     /// The file password used for every save: 0 … 10 of "0" … "9" and "A" … "Z".
     std::string FilePassword;

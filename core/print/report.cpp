@@ -11,6 +11,7 @@
 #include "model/bands.h"
 #include "model/fixed_text.h"
 #include "print/channel_pages.h"
+#include "texts/path_text.h"
 
 namespace rp70 {
 namespace {
@@ -121,12 +122,13 @@ ReportPage BookPage(const Book& book, const LanguageTexts& texts) {
 
 ReportHeader HeaderOf(const ReportSources& sources, const LanguageTexts& texts) {
     const RadioImage& image = sources.Image;
-    return {std::string(texts.Builtin(BuiltinText::ReportTitle)),
-            sources.Stamp,
-            {{std::string(texts.Builtin(BuiltinText::ReportModelType)),
-              ModelDisplayName(image.ModelName, image.BandIndex)},
-             {std::string(texts.Builtin(BuiltinText::ReportFrequency)), image.BandText},
-             {std::string(texts.Builtin(BuiltinText::ReportFileName)), image.CurrentFilePath}}};
+    return {
+        std::string(texts.Builtin(BuiltinText::ReportTitle)),
+        sources.Stamp,
+        {{std::string(texts.Builtin(BuiltinText::ReportModelType)),
+          ModelDisplayName(image.ModelName, image.BandIndex)},
+         {std::string(texts.Builtin(BuiltinText::ReportFrequency)), image.BandText},
+         {std::string(texts.Builtin(BuiltinText::ReportFileName)), Utf8Of(image.CurrentFilePath)}}};
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "texts/path_text.h"
+
 namespace rp70 {
 namespace {
 
@@ -24,29 +26,40 @@ std::optional<std::string> NonEmpty(const Environment& environment, std::string_
 
 Environment SystemEnvironment() {
     return Environment{[](std::string_view name) -> std::optional<std::string> {
+#ifdef _WIN32
+        // The wide environment: the narrow one holds only what the ANSI code page can.
+        const wchar_t* value = _wgetenv(std::wstring(name.begin(), name.end()).c_str());
+        if (value == nullptr) {
+            return std::nullopt;
+        }
+        return Utf8Of(fs::path(value));
+#else
         const char* value = std::getenv(std::string(name).c_str());
         if (value == nullptr) {
             return std::nullopt;
         }
         return std::string(value);
+#endif
     }};
 }
 
-fs::path ProgramFolder(const Environment& environment) {
+fs::path ProgramFolder(const Environment& environment, FolderRules rules) {
     if (const auto home = NonEmpty(environment, "RP70_HOME")) {
-        return fs::path(*home);
+        return PathFromUtf8(*home);
     }
-    if (const auto data = NonEmpty(environment, "XDG_DATA_HOME")) {
-        const fs::path folder(*data);
-        if (folder.is_absolute()) {
-            return folder / "rp70cps";
+    if (rules == FolderRules::Unix) {
+        if (const auto data = NonEmpty(environment, "XDG_DATA_HOME")) {
+            const fs::path folder = PathFromUtf8(*data);
+            if (folder.is_absolute()) {
+                return folder / "rp70cps";
+            }
+        }
+        if (const auto home = NonEmpty(environment, "HOME")) {
+            return PathFromUtf8(*home) / ".local" / "share" / "rp70cps";
         }
     }
-    if (const auto home = NonEmpty(environment, "HOME")) {
-        return fs::path(*home) / ".local" / "share" / "rp70cps";
-    }
     if (const auto appData = NonEmpty(environment, "APPDATA")) {
-        return fs::path(*appData) / "rp70cps";
+        return PathFromUtf8(*appData) / "rp70cps";
     }
     return fs::path("rp70cps");
 }

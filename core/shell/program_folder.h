@@ -19,19 +19,30 @@ struct Environment {
     std::function<std::optional<std::string>(std::string_view name)> Get;
 };
 
-/// The environment of the running process.
+/// The environment of the running process, its values as UTF-8.
 Environment SystemEnvironment();
 
-/// The program folder, chosen by the first of these that applies:
+/// Which system's conventions choose the program folder.
+enum class FolderRules { Unix, Windows };
+
+#ifdef _WIN32
+inline constexpr FolderRules kHostFolderRules = FolderRules::Windows;
+#else
+inline constexpr FolderRules kHostFolderRules = FolderRules::Unix;
+#endif
+
+/// The program folder. Under the Windows rules: `%RP70_HOME%` when set and not empty, else
+/// `%APPDATA%\rp70cps` (a HOME set by a Unix-like shell does not count), else the relative
+/// folder "rp70cps". Under the Unix rules, the first of these that applies:
 /// 1. `$RP70_HOME` when set and not empty (used as given);
 /// 2. `$XDG_DATA_HOME/rp70cps` when set to an absolute path (a relative value
 ///    is ignored, as the XDG rules ask);
 /// 3. `$HOME/.local/share/rp70cps` when HOME is set and not empty;
-/// 4. `$APPDATA/rp70cps` when APPDATA is set and not empty (Windows, where
-///    HOME is normally unset);
+/// 4. `$APPDATA/rp70cps` when APPDATA is set and not empty;
 /// 5. the relative folder "rp70cps" (below the current folder) when none of
 ///    them is set.
-std::filesystem::path ProgramFolder(const Environment& environment);
+std::filesystem::path ProgramFolder(const Environment& environment,
+                                    FolderRules rules = kHostFolderRules);
 
 /// The settings file "language/mysetup.ini" in the program folder.
 std::filesystem::path SettingsFilePath(const std::filesystem::path& programFolder);

@@ -3,6 +3,7 @@
 // desktop program answers with real dialogs, the command line tool with
 // terminal prompts and flags, tests with scripted answers.
 
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,8 +26,8 @@ struct Message {
 
 /// An open-file or save-file dialog.
 struct FileChoice {
-    std::string Filter;       ///< name and pattern as file dialogs show them: "Data File (*.dat)"
-    std::string ProposedPath; ///< the name or folder the dialog starts with; may be empty
+    std::string Filter; ///< name and pattern as file dialogs show them: "Data File (*.dat)"
+    std::filesystem::path ProposedPath; ///< the name or folder the dialog starts with; may be empty
 };
 
 class Interaction {
@@ -38,10 +39,10 @@ public:
     virtual Answer Show(const Message& message) = 0;
 
     /// Lets the person pick an existing file; nullopt when cancelled.
-    virtual std::optional<std::string> ChooseOpenFile(const FileChoice& choice) = 0;
+    virtual std::optional<std::filesystem::path> ChooseOpenFile(const FileChoice& choice) = 0;
 
     /// Lets the person pick the name to save under; nullopt when cancelled.
-    virtual std::optional<std::string> ChooseSaveFile(const FileChoice& choice) = 0;
+    virtual std::optional<std::filesystem::path> ChooseSaveFile(const FileChoice& choice) = 0;
 
     /// The file password dialog, showing `current`: the text entered on OK (at most ten of
     /// "0" … "9" and "A" … "Z"), nullopt on Cancel.

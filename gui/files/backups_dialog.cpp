@@ -38,7 +38,7 @@ BackupsDialog::BackupsDialog(std::vector<BackupEntry> backups, const LanguageTex
             backup.Count ? QString::number(*backup.Count) : QStringLiteral("?")};
         for (int column = 0; column < cells.size(); ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
-            item->setToolTip(ToQt(backup.Path.string()));
+            item->setToolTip(PathToQt(backup.Path));
             table_->setItem(row, column, item);
         }
     }

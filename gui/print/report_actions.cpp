@@ -7,6 +7,7 @@
 #include "print/report.h"
 #include "print/report_painter.h"
 #include "shell/qt_text.h"
+#include "texts/path_text.h"
 
 namespace rp70::gui {
 namespace {
@@ -34,17 +35,18 @@ void PreviewReport(const RadioImage& image, UserContext& ctx, const RadioInfo& i
 }
 
 void ExportReportPdf(const RadioImage& image, UserContext& ctx, const RadioInfo& info) {
-    const std::string proposed =
+    const std::filesystem::path proposed =
         image.CurrentFilePath.empty()
-            ? std::string("report.pdf")
-            : std::filesystem::path(image.CurrentFilePath).replace_extension(".pdf").string();
+            ? std::filesystem::path("report.pdf")
+            : std::filesystem::path(image.CurrentFilePath).replace_extension(".pdf");
     const auto path = ctx.Ui.ChooseSaveFile({"PDF (*.pdf)", proposed});
     if (!path) {
         return;
     }
     QString error;
-    if (!WriteReportPdf(WholeReport(image, ctx, info), ToQt(*path), error)) {
-        ctx.Ui.Show({*path + ": " + ToCore(error), {}, MessageIcon::Critical, MessageButtons::Ok});
+    if (!WriteReportPdf(WholeReport(image, ctx, info), PathToQt(*path), error)) {
+        ctx.Ui.Show(
+            {Utf8Of(*path) + ": " + ToCore(error), {}, MessageIcon::Critical, MessageButtons::Ok});
     }
 }
 

@@ -115,8 +115,8 @@ Answer DialogInteraction::Show(const Message& message) {
     }
 }
 
-QString DialogInteraction::StartPath(const std::string& proposed) const {
-    const QString path = ToQt(proposed);
+QString DialogInteraction::StartPath(const std::filesystem::path& proposed) const {
+    const QString path = PathToQt(proposed);
     if (QDir::isAbsolutePath(path)) {
         return path;
     }
@@ -124,20 +124,20 @@ QString DialogInteraction::StartPath(const std::string& proposed) const {
     return path.isEmpty() ? folder.path() : folder.filePath(path);
 }
 
-std::optional<std::string> DialogInteraction::Chosen(const QString& path) {
+std::optional<std::filesystem::path> DialogInteraction::Chosen(const QString& path) {
     if (path.isEmpty()) {
         return std::nullopt;
     }
     lastFolder_ = QFileInfo(path).absolutePath();
-    return ToCore(path);
+    return ToCorePath(path);
 }
 
-std::optional<std::string> DialogInteraction::ChooseOpenFile(const FileChoice& choice) {
+std::optional<std::filesystem::path> DialogInteraction::ChooseOpenFile(const FileChoice& choice) {
     return Chosen(QFileDialog::getOpenFileName(Parent(), QString(), StartPath(choice.ProposedPath),
                                                ToQt(choice.Filter)));
 }
 
-std::optional<std::string> DialogInteraction::ChooseSaveFile(const FileChoice& choice) {
+std::optional<std::filesystem::path> DialogInteraction::ChooseSaveFile(const FileChoice& choice) {
     QFileDialog dialog(Parent(), QString(), StartPath(choice.ProposedPath), ToQt(choice.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     // A name typed without an extension gets the filter's, so that the file is found again;

@@ -23,10 +23,10 @@ public:
     Answer Show(const Message& message) override;
     /// QFileDialog for opening, starting at the proposed path (see StartPath); the filter
     /// "Data File (*.dat)" as given.
-    std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override;
+    std::optional<std::filesystem::path> ChooseOpenFile(const FileChoice& choice) override;
     /// QFileDialog for saving, starting at the proposed path (see StartPath); a name without
     /// extension gets the filter's, and choosing an existing file asks before it is replaced.
-    std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override;
+    std::optional<std::filesystem::path> ChooseSaveFile(const FileChoice& choice) override;
     /// The file password dialog.
     std::optional<std::string> AskFilePassword(std::string_view current) override;
     /// The radio password dialog.
@@ -38,10 +38,10 @@ private:
     /// Where a file dialog starts: an absolute proposed path as it is; a bare name, or nothing,
     /// in the folder of the file last chosen (at first the home folder), never in the working
     /// directory the program happened to be started from.
-    QString StartPath(const std::string& proposed) const;
+    QString StartPath(const std::filesystem::path& proposed) const;
     /// The chosen file as the core takes it, nullopt when none was chosen (`path` empty); its
     /// folder is where the next dialog starts.
-    std::optional<std::string> Chosen(const QString& path);
+    std::optional<std::filesystem::path> Chosen(const QString& path);
 
     const LanguageTexts& texts_;
     QPointer<QWidget> window_;

@@ -18,6 +18,7 @@
 #include "shell/language_apply.h"
 #include "shell/qt_text.h"
 #include "shell/screen_fit.h"
+#include "texts/path_text.h"
 
 namespace rp70::gui {
 
@@ -133,7 +134,7 @@ void MainWindow::LoadShowTree() {
 void MainWindow::ShowCaption() {
     const std::string caption = "KT_RP70[" + ModelDisplayName(image_.ModelName, image_.BandIndex) +
                                 ":" + image_.BandText + "][" + state_.Texts.GetText(2012) + ":" +
-                                image_.CurrentFilePath + "]";
+                                Utf8Of(image_.CurrentFilePath) + "]";
     setWindowTitle(AsWindowTitle(ToQt(caption)));
 }
 

@@ -20,6 +20,7 @@
 #include "shell/language_dialog.h"
 #include "shell/main_window.h"
 #include "shell/qt_text.h"
+#include "texts/path_text.h"
 
 namespace rp70::gui {
 
@@ -140,7 +141,7 @@ void MainWindow::KeepBackup(const RadioImage& image, BackupKind kind) {
     if (!SaveBackup(state_.Folder, image, kind, std::chrono::system_clock::now(),
                     state_.Settings.BackupLimit)) {
         std::string text(state_.Texts.Builtin(BuiltinText::BackupNotSaved));
-        text.replace(text.find("%1"), 2, BackupFolder(state_.Folder).string());
+        text.replace(text.find("%1"), 2, Utf8Of(BackupFolder(state_.Folder)));
         ui_.Show(Message{text, "", MessageIcon::Warning, MessageButtons::Ok});
     }
 }
@@ -151,7 +152,7 @@ void MainWindow::ShowBackups() {
         return;
     }
     FileSession session = Session();
-    if (CmdOpenBackup(session, dialog.Chosen()->string())) {
+    if (CmdOpenBackup(session, *dialog.Chosen())) {
         undoStack_->clear();
         ShowListByData();
     } else {
@@ -160,9 +161,8 @@ void MainWindow::ShowBackups() {
 }
 
 void MainWindow::CompareWithFile() {
-    const std::string folder =
-        image_.IsUntitled ? std::string()
-                          : std::filesystem::path(image_.CurrentFilePath).parent_path().string();
+    const std::filesystem::path folder =
+        image_.IsUntitled ? std::filesystem::path() : image_.CurrentFilePath.parent_path();
     const auto path = ui_.ChooseOpenFile({DataFileFilter(state_.Texts), folder});
     if (!path) {
         return;
@@ -172,8 +172,7 @@ void MainWindow::CompareWithFile() {
     if (LoadDataFile(ctx_, *other, *path) != LoadResult::Loaded) {
         return;
     }
-    CompareDialog dialog(DiffImages(image_, *other, ctx_),
-                         ToQt(std::filesystem::path(*path).filename().string()), state_.Texts,
+    CompareDialog dialog(DiffImages(image_, *other, ctx_), PathToQt(path->filename()), state_.Texts,
                          this);
     dialog.exec();
 }

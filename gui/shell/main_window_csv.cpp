@@ -8,6 +8,7 @@
 #include "files/file_io.h"
 #include "shell/main_window.h"
 #include "shell/qt_text.h"
+#include "texts/path_text.h"
 
 namespace rp70::gui {
 namespace {
@@ -17,11 +18,11 @@ constexpr int kKeyCsvFilter = 1017;
 constexpr int kKeyCannotImport = 1018;
 
 /// The current data file's path with the ending ".csv", or nothing for an untitled image.
-std::string ProposedCsvPath(const RadioImage& image) {
+std::filesystem::path ProposedCsvPath(const RadioImage& image) {
     if (image.IsUntitled || image.CurrentFilePath.empty()) {
         return {};
     }
-    return std::filesystem::path(image.CurrentFilePath).replace_extension(".csv").string();
+    return std::filesystem::path(image.CurrentFilePath).replace_extension(".csv");
 }
 
 } // namespace
@@ -34,12 +35,12 @@ void MainWindow::ImportCsv() {
     }
     const auto read = ReadChannelsCsvFile(*path, image_);
     if (const auto* error = std::get_if<std::string>(&read)) {
-        ui_.Show({state_.Texts.GetText(kKeyCannotImport) + "\n" + *path + "\n" + *error, "",
+        ui_.Show({state_.Texts.GetText(kKeyCannotImport) + "\n" + Utf8Of(*path) + "\n" + *error, "",
                   MessageIcon::Exclamation, MessageButtons::Ok});
         return;
     }
     const CsvImport& import = std::get<CsvImport>(read);
-    CsvImportDialog dialog(import, ToQt(*path), state_.Texts, this);
+    CsvImportDialog dialog(import, PathToQt(*path), state_.Texts, this);
     if (dialog.exec() == QDialog::Accepted) {
         Recorded([&] { ApplyCsvImport(image_, import); });
         ShowListByData();
@@ -50,7 +51,7 @@ void MainWindow::ExportCsv() {
     const auto path =
         ui_.ChooseSaveFile({state_.Texts.GetText(kKeyCsvFilter), ProposedCsvPath(image_)});
     if (path && !ReplaceFileContents(*path, ExportChannelsCsv(image_))) {
-        ui_.Show({state_.Texts.GetText(kKeyCannotWrite) + "\n" + *path, "",
+        ui_.Show({state_.Texts.GetText(kKeyCannotWrite) + "\n" + Utf8Of(*path), "",
                   MessageIcon::Exclamation, MessageButtons::Ok});
     }
 }

@@ -10,4 +10,12 @@ std::string ToCore(const QString& text) {
     return text.toStdString();
 }
 
+std::filesystem::path ToCorePath(const QString& path) {
+    return std::filesystem::path(path.toStdU16String());
+}
+
+QString PathToQt(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}
+
 } // namespace rp70::gui

@@ -1,7 +1,8 @@
 #pragma once
-// Texts between the core (UTF-8 std::string) and Qt.
+// Texts and paths between the core (UTF-8 std::string, std::filesystem::path) and Qt.
 
 #include <QString>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -12,5 +13,12 @@ QString ToQt(std::string_view text);
 
 /// A text typed or chosen in a widget as the core keeps it (UTF-8).
 std::string ToCore(const QString& text);
+
+/// A path chosen or typed in Qt as the core names the file (never through the local 8-bit
+/// code page, which cannot name every file on Windows).
+std::filesystem::path ToCorePath(const QString& path);
+
+/// A core path as Qt shows and opens it.
+QString PathToQt(const std::filesystem::path& path);
 
 } // namespace rp70::gui

@@ -20,7 +20,11 @@
 namespace rp70 {
 namespace {
 
+#ifdef _WIN32
+constexpr const char* kCommaLocale = "German_Germany.1252";
+#else
 constexpr const char* kCommaLocale = "de_DE.UTF-8";
+#endif
 
 class CommaLocale : public ::testing::Test {
 protected:
@@ -30,7 +34,12 @@ protected:
         // scripts/setup.sh generates this locale; without it the proof is missing.
         ASSERT_NE(std::setlocale(LC_ALL, kCommaLocale), nullptr)
             << kCommaLocale << " is not installed; run scripts/setup.sh";
+#ifdef _WIN32
+        // MinGW's C++ library knows no locale but "C"; the C library's locale makes the proof.
+        savedCpp_ = std::locale::global(std::locale::classic());
+#else
         savedCpp_ = std::locale::global(std::locale(kCommaLocale));
+#endif
         ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     }
     void TearDown() override {

@@ -2,6 +2,7 @@
 // Test double for Interaction: records everything shown or asked and answers from scripts.
 
 #include <deque>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,12 +26,12 @@ public:
                    : Answer::Ok;
     }
 
-    std::optional<std::string> ChooseOpenFile(const FileChoice& choice) override {
+    std::optional<std::filesystem::path> ChooseOpenFile(const FileChoice& choice) override {
         fileChoices.push_back(choice);
         return Next(openFiles);
     }
 
-    std::optional<std::string> ChooseSaveFile(const FileChoice& choice) override {
+    std::optional<std::filesystem::path> ChooseSaveFile(const FileChoice& choice) override {
         fileChoices.push_back(choice);
         return Next(saveFiles);
     }
@@ -54,22 +55,22 @@ public:
         return texts;
     }
 
-    std::vector<Message> shown;                       ///< every message, in order
-    std::deque<Answer> answers;                       ///< scripted answers; Ok/Yes once exhausted
-    std::vector<FileChoice> fileChoices;              ///< every file dialog, in order
-    std::deque<std::optional<std::string>> openFiles; ///< cancelled once exhausted
-    std::deque<std::optional<std::string>> saveFiles; ///< cancelled once exhausted
-    std::vector<std::string> passwordPrompts;         ///< the password each prompt showed
-    std::deque<std::optional<std::string>> passwords; ///< cancelled once exhausted
-    std::vector<std::string> radioPasswordPrompts;    ///< the radio password each prompt showed
+    std::vector<Message> shown;          ///< every message, in order
+    std::deque<Answer> answers;          ///< scripted answers; Ok/Yes once exhausted
+    std::vector<FileChoice> fileChoices; ///< every file dialog, in order
+    std::deque<std::optional<std::filesystem::path>> openFiles; ///< cancelled once exhausted
+    std::deque<std::optional<std::filesystem::path>> saveFiles; ///< cancelled once exhausted
+    std::vector<std::string> passwordPrompts;                   ///< the password each prompt showed
+    std::deque<std::optional<std::string>> passwords;           ///< cancelled once exhausted
+    std::vector<std::string> radioPasswordPrompts; ///< the radio password each prompt showed
     std::deque<std::optional<std::string>> radioPasswords; ///< cancelled once exhausted
 
 private:
-    static std::optional<std::string> Next(std::deque<std::optional<std::string>>& script) {
+    template <class T> static std::optional<T> Next(std::deque<std::optional<T>>& script) {
         if (script.empty()) {
             return std::nullopt;
         }
-        std::optional<std::string> next = script.front();
+        std::optional<T> next = script.front();
         script.pop_front();
         return next;
     }

@@ -3,17 +3,19 @@
 
 #include <atomic>
 #include <filesystem>
+#include <random>
 #include <string>
-#include <unistd.h>
 
 namespace rp70::test {
 
 class TempFolder {
 public:
     TempFolder() {
+        // A random run number keeps test programs that run side by side apart.
+        static const unsigned run = std::random_device{}();
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
-                ("rp70-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+                ("rp70-test-" + std::to_string(run) + "-" + std::to_string(counter++));
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);
     }

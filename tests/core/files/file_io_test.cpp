@@ -40,6 +40,10 @@ TEST(ReplaceFileContents, RefusesWhatItMustNotReplaceAndLeavesItAlone) {
 }
 
 TEST(ReplaceFileContents, KeepsThePermissionsOfTheReplacedFile) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows files have only the read-only attribute, and such a file is never "
+                    "replaced";
+#endif
     test::TempFolder folder;
     const fs::path target = folder.Path() / "a.dat";
     test::WriteFileText(target, "old");

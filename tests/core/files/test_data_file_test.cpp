@@ -9,6 +9,7 @@
 #include "support/file_contents.h"
 #include "support/record_bytes.h"
 #include "support/temp_folder.h"
+#include "texts/path_text.h"
 
 namespace rp70 {
 namespace {
@@ -52,20 +53,20 @@ TEST(TestDataFileTest, SaveWritesExactly64BytesAndRemembersThePath) {
     TestValues values{};
     values[0] = 1;
     values[31] = -1;
-    std::string last = "before";
+    fs::path last = "before";
     ASSERT_TRUE(SaveTestDataFile(file, values, last));
     const Bytes bytes = test::ReadFileBytes(file);
     ASSERT_EQ(bytes.size(), 64U);
     EXPECT_EQ(test::Slice(bytes, 0, 2), (Bytes{0x01, 0x00}));
     EXPECT_EQ(test::Slice(bytes, 62, 2), (Bytes{0xFF, 0xFF}));
-    EXPECT_EQ(last, file.string());
+    EXPECT_EQ(last, file);
 }
 
 TEST(TestDataFileTest, SaveOverALongerFileLeavesExactly64Bytes) {
     test::TempFolder folder;
     const fs::path file = folder.Path() / "unit.ted";
     test::WriteFileBytes(file, Bytes(200, 0x77));
-    std::string last;
+    fs::path last;
     ASSERT_TRUE(SaveTestDataFile(file, DistinctValues(), last));
     EXPECT_EQ(test::ReadFileBytes(file), EncodeTestData(DistinctValues()));
 }
@@ -74,7 +75,7 @@ TEST(TestDataFileTest, FailedSaveReturnsFalseAndKeepsThePath) {
     test::TempFolder folder;
     const fs::path blocker = folder.Path() / "plain";
     test::WriteFileText(blocker, "x");
-    std::string last = "before";
+    fs::path last = "before";
     EXPECT_FALSE(SaveTestDataFile(blocker / "unit.ted", DistinctValues(), last));
     EXPECT_FALSE(SaveTestDataFile(folder.Path(), DistinctValues(), last));
     EXPECT_EQ(last, "before");
@@ -89,10 +90,10 @@ TEST(TestDataFileTest, LoadReadsTheFirst64Bytes) {
     test::WriteFileBytes(file, bytes);
 
     TestValues values{};
-    std::string last;
+    fs::path last;
     ASSERT_TRUE(LoadTestDataFile(file, values, last));
     EXPECT_EQ(values, DistinctValues());
-    EXPECT_EQ(last, file.string());
+    EXPECT_EQ(last, file);
 }
 
 TEST(TestDataFileTest, LoadTakesExactly64BytesAsTheyAre) {
@@ -107,7 +108,7 @@ TEST(TestDataFileTest, LoadTakesExactly64BytesAsTheyAre) {
     test::WriteFileBytes(file, bytes);
 
     TestValues values = DistinctValues();
-    std::string last;
+    fs::path last;
     ASSERT_TRUE(LoadTestDataFile(file, values, last));
     EXPECT_EQ(values[0], 1);
     EXPECT_EQ(values[20], -32768);
@@ -118,7 +119,7 @@ TEST(TestDataFileTest, LoadTakesExactly64BytesAsTheyAre) {
 TEST(TestDataFileTest, MissingOrShortFileChangesNothing) {
     test::TempFolder folder;
     TestValues values = DistinctValues();
-    std::string last = "before";
+    fs::path last = "before";
 
     EXPECT_FALSE(LoadTestDataFile(folder.Path() / "missing.ted", values, last));
     EXPECT_EQ(values, DistinctValues());
@@ -159,11 +160,11 @@ TEST(TestDataPathForTest, ThreeCharactersOrFewerGiveNoPath) {
 
 TEST(TestDataPathForTest, CountsCharactersNotBytes) {
     // "funk.dät": the last four characters are ".dät", five bytes in UTF-8.
-    EXPECT_EQ(TestDataPathFor("funk.d\xC3\xA4t"), "funk.ted");
+    EXPECT_EQ(TestDataPathFor(PathFromUtf8("funk.d\xC3\xA4t")), "funk.ted");
     // three characters in six bytes are still too few
-    EXPECT_EQ(TestDataPathFor("\xC3\xA4\xC3\xB6\xC3\xBC"), std::nullopt);
-    EXPECT_EQ(TestDataPathFor("/\xE6\x95\xB0\xE6\x8D\xAE/a.dat"),
-              "/\xE6\x95\xB0\xE6\x8D\xAE/a.ted");
+    EXPECT_EQ(TestDataPathFor(PathFromUtf8("\xC3\xA4\xC3\xB6\xC3\xBC")), std::nullopt);
+    EXPECT_EQ(TestDataPathFor(PathFromUtf8("/\xE6\x95\xB0\xE6\x8D\xAE/a.dat")),
+              PathFromUtf8("/\xE6\x95\xB0\xE6\x8D\xAE/a.ted"));
 }
 
 TEST(TestDataForTest, LoadsTheFileBesideTheDataFileIntoSavedValues) {
@@ -172,11 +173,11 @@ TEST(TestDataForTest, LoadsTheFileBesideTheDataFileIntoSavedValues) {
 
     FactoryTest factory;
     factory.TestValues[3] = 42;
-    const std::string dataPath = (folder.Path() / "radio.dat").string();
+    const fs::path dataPath = folder.Path() / "radio.dat";
     ASSERT_TRUE(LoadTestDataFor(factory, dataPath));
     EXPECT_EQ(factory.SavedTestValues, DistinctValues());
     EXPECT_EQ(factory.TestValues[3], 42); // only the saved values are loaded
-    EXPECT_EQ(factory.LastTestDataPath, (folder.Path() / "radio.ted").string());
+    EXPECT_EQ(factory.LastTestDataPath, folder.Path() / "radio.ted");
 }
 
 TEST(TestDataForTest, WithoutTheFileTheSavedValuesStay) {
@@ -184,7 +185,7 @@ TEST(TestDataForTest, WithoutTheFileTheSavedValuesStay) {
     FactoryTest factory;
     factory.SavedTestValues = DistinctValues();
     factory.LastTestDataPath = "before";
-    EXPECT_FALSE(LoadTestDataFor(factory, (folder.Path() / "radio.dat").string()));
+    EXPECT_FALSE(LoadTestDataFor(factory, folder.Path() / "radio.dat"));
     EXPECT_FALSE(LoadTestDataFor(factory, "dat"));
     EXPECT_EQ(factory.SavedTestValues, DistinctValues());
     EXPECT_EQ(factory.LastTestDataPath, "before");
@@ -195,9 +196,9 @@ TEST(TestDataForTest, SavesTheSavedValuesBesideTheDataFile) {
     FactoryTest factory;
     factory.SavedTestValues = DistinctValues();
     factory.TestValues[0] = 99; // the working values are not what is saved
-    ASSERT_TRUE(SaveTestDataFor(factory, (folder.Path() / "radio.dat").string()));
+    ASSERT_TRUE(SaveTestDataFor(factory, folder.Path() / "radio.dat"));
     EXPECT_EQ(test::ReadFileBytes(folder.Path() / "radio.ted"), EncodeTestData(DistinctValues()));
-    EXPECT_EQ(factory.LastTestDataPath, (folder.Path() / "radio.ted").string());
+    EXPECT_EQ(factory.LastTestDataPath, folder.Path() / "radio.ted");
     EXPECT_FALSE(fs::exists(folder.Path() / "radio.dat"));
 
     EXPECT_FALSE(SaveTestDataFor(factory, "ab"));

@@ -26,32 +26,53 @@ Environment FakeEnvironment(std::map<std::string, std::string> variables) {
         }};
 }
 
+fs::path UnixFolder(const Environment& environment) {
+    return ProgramFolder(environment, FolderRules::Unix);
+}
+
 TEST(ProgramFolderChoice, Rp70HomeWinsWhenSet) {
-    EXPECT_EQ(ProgramFolder(FakeEnvironment(
+    EXPECT_EQ(UnixFolder(FakeEnvironment(
                   {{"RP70_HOME", "/tmp/rp"}, {"XDG_DATA_HOME", "/x"}, {"HOME", "/home/u"}})),
               fs::path("/tmp/rp"));
 }
 
 TEST(ProgramFolderChoice, EmptyRp70HomeFallsThroughToXdgDataHome) {
-    EXPECT_EQ(ProgramFolder(FakeEnvironment(
+    EXPECT_EQ(UnixFolder(FakeEnvironment(
                   {{"RP70_HOME", ""}, {"XDG_DATA_HOME", "/data"}, {"HOME", "/home/u"}})),
               fs::path("/data/rp70cps"));
 }
 
 TEST(ProgramFolderChoice, HomeIsUsedWhenXdgDataHomeIsUnsetEmptyOrRelative) {
     const fs::path expected = fs::path("/home/u") / ".local" / "share" / "rp70cps";
-    EXPECT_EQ(ProgramFolder(FakeEnvironment({{"HOME", "/home/u"}})), expected);
-    EXPECT_EQ(ProgramFolder(FakeEnvironment({{"XDG_DATA_HOME", ""}, {"HOME", "/home/u"}})),
-              expected);
-    EXPECT_EQ(ProgramFolder(FakeEnvironment({{"XDG_DATA_HOME", "rel"}, {"HOME", "/home/u"}})),
+    EXPECT_EQ(UnixFolder(FakeEnvironment({{"HOME", "/home/u"}})), expected);
+    EXPECT_EQ(UnixFolder(FakeEnvironment({{"XDG_DATA_HOME", ""}, {"HOME", "/home/u"}})), expected);
+    EXPECT_EQ(UnixFolder(FakeEnvironment({{"XDG_DATA_HOME", "rel"}, {"HOME", "/home/u"}})),
               expected);
 }
 
 TEST(ProgramFolderChoice, AppDataAndThenARelativeFolderAreTheLastResorts) {
-    EXPECT_EQ(ProgramFolder(FakeEnvironment({{"HOME", ""}, {"APPDATA", "/appdata"}})),
+    EXPECT_EQ(UnixFolder(FakeEnvironment({{"HOME", ""}, {"APPDATA", "/appdata"}})),
               fs::path("/appdata") / "rp70cps");
-    EXPECT_EQ(ProgramFolder(FakeEnvironment({})), fs::path("rp70cps"));
-    EXPECT_EQ(ProgramFolder(Environment{}), fs::path("rp70cps"));
+    EXPECT_EQ(UnixFolder(FakeEnvironment({})), fs::path("rp70cps"));
+    EXPECT_EQ(UnixFolder(Environment{}), fs::path("rp70cps"));
+}
+
+TEST(ProgramFolderChoice, WindowsTakesRp70HomeThenAppDataAndIgnoresUnixVariables) {
+    const struct {
+        std::map<std::string, std::string> Variables;
+        fs::path Expected;
+    } cases[] = {
+        {{{"RP70_HOME", "C:/rp"}, {"APPDATA", "C:/AppData"}, {"HOME", "/home/u"}}, "C:/rp"},
+        {{{"RP70_HOME", ""},
+          {"APPDATA", "C:/AppData"},
+          {"HOME", "/home/u"},
+          {"XDG_DATA_HOME", "/x"}},
+         fs::path("C:/AppData") / "rp70cps"},
+        {{{"HOME", "/home/u"}}, "rp70cps"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ProgramFolder(FakeEnvironment(c.Variables), FolderRules::Windows), c.Expected);
+    }
 }
 
 TEST(ProgramFolderPaths, FilesAndFoldersInsideTheProgramFolder) {
