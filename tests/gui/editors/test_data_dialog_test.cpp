@@ -80,7 +80,7 @@ private slots:
     }
 
     void loadAndSaveMoveTheShownValues() {
-        const auto file = (folder_.Path() / "values.ted").string();
+        const auto file = folder_.Path() / "values.ted";
         user_.ui.saveFiles.push_back(file);
         {
             TestDataDialog dialog(image_, user_.ctx);

@@ -154,7 +154,7 @@ private slots:
         QCOMPARE(TextOf(first->RxFreq), std::string(kSampleFirstFrequency));
         QCOMPARE(TextOf(first->Name), std::string(kSampleFirstName));
         QVERIFY(image.UsedChannelCount() >= 10);
-        QCOMPARE(image.CurrentFilePath, std::string("new.dat"));
+        QCOMPARE(image.CurrentFilePath, std::filesystem::path("new.dat"));
     }
 
     void writeReachesTheRadio() {

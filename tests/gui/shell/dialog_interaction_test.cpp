@@ -154,17 +154,17 @@ private slots:
 
         driver.Then(ChooseFile(dir + "/old.dat"));
         QCOMPARE(ui.ChooseOpenFile(choice),
-                 std::optional<std::string>((folder.Path() / "old.dat")));
+                 std::optional<std::filesystem::path>((folder.Path() / "old.dat")));
 
         // Replacing a file is confirmed, also when the name was typed without ".dat".
         driver.Then(ChooseFile(dir + "/old"));
         driver.ThenAnswer(QMessageBox::Yes);
         QCOMPARE(ui.ChooseSaveFile(choice),
-                 std::optional<std::string>((folder.Path() / "old.dat")));
+                 std::optional<std::filesystem::path>((folder.Path() / "old.dat")));
         QCOMPARE(driver.Pending(), 0);
         driver.Then(ChooseFile(dir + "/fresh"));
         QCOMPARE(ui.ChooseSaveFile(choice),
-                 std::optional<std::string>((folder.Path() / "fresh.dat")));
+                 std::optional<std::filesystem::path>((folder.Path() / "fresh.dat")));
 
         driver.Then(ChooseFile({}));
         QCOMPARE(ui.ChooseSaveFile(choice), std::nullopt);

@@ -226,7 +226,7 @@ private slots:
         Entry(window, "mnuFileBackups")->trigger();
         QCOMPARE(kind, QStringLiteral("Written to radio"));
         QCOMPARE(program.image->Channels[0].Name, backup.Channels[0].Name);
-        QCOMPARE(program.image->CurrentFilePath, path->string());
+        QCOMPARE(program.image->CurrentFilePath, *path);
         QVERIFY(program.image->IsUntitled); // Save asks for a name: the backup stays
     }
 
