@@ -12,9 +12,9 @@ as_root() {
 }
 
 # fonts-noto-cjk: the Chinese texts of the desktop program need a CJK font. poppler-utils: the
-# tests read the printed report's PDF pages back.
+# tests read the printed report's PDF pages back. help2man: the man pages.
 packages=(cmake ninja-build g++ clang-format libgtest-dev qt6-base-dev qt6-serialport-dev locales xvfb xauth
-          fonts-noto-cjk poppler-utils)
+          fonts-noto-cjk poppler-utils help2man)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

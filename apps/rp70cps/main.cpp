@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QIcon>
 #include <QLocale>
 #include <memory>
 
@@ -18,6 +20,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rp70cps"));
     QApplication::setApplicationVersion(QStringLiteral(RP70_VERSION));
+    QIcon icon;
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icons")).entryInfoList()) {
+        icon.addFile(size.filePath());
+    }
+    QApplication::setWindowIcon(icon);
     // Numbers show with "." whatever the user's locale; the user's own setting stays untouched.
     QLocale::setDefault(QLocale::c());
 
