@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLocale>
 #include <memory>
@@ -20,6 +21,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rp70cps"));
     QApplication::setApplicationVersion(QStringLiteral(RP70_VERSION));
+    // The window icon, in every size the program's icon is rendered in.
     QIcon icon;
     for (const QFileInfo& size : QDir(QStringLiteral(":/icons")).entryInfoList()) {
         icon.addFile(size.filePath());

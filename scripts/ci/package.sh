@@ -49,7 +49,7 @@ export RP70_HOME="$root/home"
 "$root/usr/bin/rp70" --version
 "$root/usr/bin/rp70" new -o "$root/a.dat"
 "$root/usr/bin/rp70" show --used "$root/a.dat"
-QT_QPA_PLATFORM=offscreen "$root/usr/bin/rp70cps" --version
+QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$root" "$root/usr/bin/rp70cps" --version
 
 # As a user installs it, when this machine may be changed (CI runs as root on a fresh machine).
 if [ "$(id -u)" -eq 0 ] && [ -n "${CI:-}" ]; then
