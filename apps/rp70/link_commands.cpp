@@ -203,6 +203,7 @@ TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKin
 
     ProgressLine progress(program.State.Texts);
     program.Terminal.SetBeforeOutput([&progress] { progress.Break(); });
+    program.Terminal.HoldMessages();
     QObject::connect(&session, &LinkSession::progressShown, [&](TransferKind shown) {
         if (shown == TransferKind::Write) {
             KeepBackup(program, *program.Image, BackupKind::Written);
@@ -241,6 +242,7 @@ TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKin
     }
     session.port().Close();
     progress.Close();
+    program.Terminal.ReleaseMessages();
     program.Terminal.SetBeforeOutput({});
     program.Terminal.SetSubject({});
 
