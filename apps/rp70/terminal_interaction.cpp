@@ -72,12 +72,16 @@ std::optional<std::string> ReadHiddenLine() {
 
 Answer TerminalInteraction::Show(const Message& message) {
     ++messages_;
-    BeforeOutput();
     const bool replaced = !failureReason_.empty() && message.Buttons == MessageButtons::Ok;
-    std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ")
-              << OneLine(replaced ? failureReason_ : message.Text) << '\n';
+    const std::string line = OneLine(replaced ? failureReason_ : message.Text);
     if (replaced) {
         failureReason_.clear();
+    }
+    if (sink_) {
+        sink_(line);
+    } else {
+        BeforeOutput();
+        std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ") << line << '\n';
     }
     const bool yesNo =
         message.Buttons == MessageButtons::YesNo || message.Buttons == MessageButtons::YesNoCancel;
@@ -85,7 +89,7 @@ Answer TerminalInteraction::Show(const Message& message) {
         return Answer::Ok;
     }
     const Answer cautious = yesNo ? Answer::No : Answer::Cancel;
-    if (isatty(STDIN_FILENO) == 0) {
+    if (sink_ || isatty(STDIN_FILENO) == 0) {
         return cautious;
     }
     std::cerr << (yesNo ? "[y/n] " : "[ok/cancel] ") << std::flush;
