@@ -195,7 +195,7 @@ bool ApplyFactoryOption(const QCommandLineParser& parser, const LinkOptions& opt
 /// when an option is missing or wrong, or a port is given twice.
 std::optional<QStringList> ParsePorts(const QCommandLineParser& parser, const LinkOptions& options,
                                       CliProgram& program) {
-    const QStringList ports = parser.values(options.Port);
+    QStringList ports = parser.values(options.Port);
     if (ports.isEmpty() || ports.contains(QString())) {
         Fail("the serial port is missing (--port DEV; see rp70 ports)", kExitUsage);
         return std::nullopt;

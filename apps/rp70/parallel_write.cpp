@@ -16,6 +16,7 @@
 #include "link_options.h"
 #include "link_session.h"
 #include "shell/feature_file.h"
+#include "shell/program_folder.h"
 
 namespace rp70::cli {
 namespace {
@@ -115,7 +116,9 @@ public:
           session_(port, *image_, state_, ui_) {
         // Several prompts at once cannot be answered: --radio-password is for every radio.
         ui_.AllowPasswordPrompt(false);
-        ui_.SetMessageSink([this](const std::string& line) { lastMessage_ = line; });
+        ui_.SetMessageSink([this](const std::string& line) {
+            messages_ += (messages_.empty() ? "" : " ") + line;
+        });
         session_.transfer().ConfirmBeforeTransfer = false;
         QObject::connect(&session_, &LinkSession::progressShown, [this](TransferKind kind) {
             if (kind == TransferKind::Write) {
@@ -184,7 +187,7 @@ private:
         } else if (outcome == TransferOutcome::Cancelled) {
             result_ = "cancelled";
         } else {
-            result_ = "failed: " + (lastMessage_.empty() ? std::string("no answer") : lastMessage_);
+            result_ = "failed: " + (messages_.empty() ? std::string("no answer") : messages_);
         }
         board_.End(row_, Succeeded()                             ? "OK"
                          : outcome == TransferOutcome::Cancelled ? "cancelled"
@@ -201,7 +204,7 @@ private:
     std::unique_ptr<RadioImage> image_;
     ProgramState state_;
     TerminalInteraction ui_;
-    std::string lastMessage_;
+    std::string messages_; ///< every message of this radio, on one line
     std::string result_;
     LinkSession session_;
 };

@@ -11,6 +11,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
