@@ -31,8 +31,8 @@ public:
     DeviceLock& operator=(const DeviceLock&) = delete;
 
     /// Locks `device`. False when another holds a lock on it; `holder` then names that one as
-    /// far as the system tells ("locked by process 1234 (rp70)"). A device that cannot be opened
-    /// here or takes no lock counts as locked: opening it for real tells what is wrong.
+    /// far as the system tells ("locked by process 1234 (rp70)"). True for a device that cannot
+    /// be opened here or takes no lock: opening it for real tells what is wrong.
     bool Take(const QString& device, std::string& holder);
     void Release();
 

@@ -319,8 +319,8 @@ int RunPorts(const QStringList& arguments) {
         checks.push_back(std::move(check));
     }
     PrintTable(rows);
-    const LanguageTexts& texts = CliProgram().State.Texts;
-    for (const std::string& line : PortHelpLines(checks, SystemBrlttySeen(), texts)) {
+    const CliProgram program;
+    for (const std::string& line : PortHelpLines(checks, SystemBrlttySeen(), program.State.Texts)) {
         std::printf("%s\n", line.c_str());
     }
     std::printf("A pseudo-terminal (such as the one rp70-sim prints) is not listed; give its "
