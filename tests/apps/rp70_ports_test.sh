@@ -29,6 +29,10 @@ grep -q "is busy: another program is using it (locked by process [0-9]* (rp70))"
 [ ! -e "$work/second.dat" ] || fail "nothing saved by the refused read"
 wait "$first" || fail "the first read: $(cat "$work/first.err")"
 
+# Only a write takes several ports, each once.
+expect 2 "$rp70" read --port "$dev" --port "$dev-other" -o "$work/x.dat"
+expect 2 "$rp70" write --port "$dev" --port "$dev" "$work/first.dat"
+
 # One file into three radios at once; the killed one fails, and only it.
 for n in 4 5 6; do
     if [ $n = 6 ]; then
