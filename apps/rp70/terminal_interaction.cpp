@@ -96,7 +96,7 @@ Answer TerminalInteraction::Show(const Message& message) {
         return Answer::Ok;
     }
     const Answer cautious = yesNo ? Answer::No : Answer::Cancel;
-    if (isatty(STDIN_FILENO) == 0) {
+    if (sink_ || isatty(STDIN_FILENO) == 0) {
         return cautious;
     }
     std::cerr << (yesNo ? "[y/n] " : "[ok/cancel] ") << std::flush;
@@ -119,6 +119,10 @@ void TerminalInteraction::ReleaseMessages() {
 }
 
 void TerminalInteraction::Print(const std::string& text) const {
+    if (sink_) {
+        sink_(text);
+        return;
+    }
     BeforeOutput();
     std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ") << text << '\n';
 }

@@ -50,8 +50,13 @@ public:
         beforeOutput_ = std::move(beforeOutput);
     }
 
+    /// Sends every message to `sink` as one line instead of the terminal; questions then take
+    /// their cautious answer unasked. For transfers that run side by side.
+    void SetMessageSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
+
 private:
     std::optional<std::string> password_;
+    std::function<void(const std::string&)> sink_;
     bool promptAllowed_ = true;
     std::string subject_;
     int messages_ = 0;

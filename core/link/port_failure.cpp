@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "link/port_help.h"
+
 namespace rp70 {
 namespace {
 
@@ -43,7 +45,7 @@ std::string PortFailureMessage(const PortFailure& failure, const LanguageTexts& 
 #ifdef __linux__
     if (failure.Fault == PortFault::PermissionDenied) {
         detail += ' ';
-        detail += texts.Builtin(BuiltinText::PortGroupHint);
+        detail += GroupHint(failure.Group, texts);
     }
 #endif
     return message + "\n" + detail;

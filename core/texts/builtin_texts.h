@@ -37,9 +37,11 @@ enum class BuiltinText {
     PortNotChosen,
     PortMissing,
     PortPermissionDenied,
-    PortGroupHint, ///< Linux: the group that may open serial ports
+    PortGroupHint, ///< Linux: how to join the group ("%1") that may open the port
     PortBusy,
     PortOtherFault,
+    PortBrlttyHint,   ///< Linux: the braille display service may be holding the adapter
+    PortNotPermitted, ///< "%1" the port, "%2" the group that may open it
     // The printed report and its selection dialog.
     ReportTitle,
     ReportModelType,
