@@ -24,7 +24,10 @@ std::filesystem::path WindowPlacementFilePath(const std::filesystem::path& progr
 }
 
 StoredWindowPlacement ReadWindowPlacement(const std::filesystem::path& placementFile) {
-    const IniFile ini = IniFile::Load(placementFile).value_or(IniFile{});
+    return WindowPlacementFromIni(IniFile::Load(placementFile).value_or(IniFile{}));
+}
+
+StoredWindowPlacement WindowPlacementFromIni(const IniFile& ini) {
     const auto read = [&ini](std::string_view key) {
         return ParseWholeNumberAs<int>(
             TrimBlanks(ini.GetString(kSection, key, "", kPlacementBufferSize)));

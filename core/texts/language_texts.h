@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "texts/builtin_texts.h"
+#include "texts/ini_file.h"
 
 namespace rp70 {
 
@@ -24,6 +25,9 @@ public:
 
     /// Reads the language file once. A missing or unreadable file gives empty texts.
     static LanguageTexts Load(const std::filesystem::path& file, Language language);
+
+    /// The texts of a language file already read.
+    static LanguageTexts FromIni(const IniFile& ini, Language language);
 
     Language Current() const { return language_; }
 
