@@ -66,8 +66,8 @@ std::string HexText(std::uint8_t byte);
 /// then `fill` up to the width.
 void PutText(RadioMemory& memory, int address, int width, std::string_view text, std::uint8_t fill);
 
-/// The radio's form of a short name: an empty text, or one of blanks only, is `width` 00 bytes;
-/// any other text its character codes followed by spaces.
+/// The radio's form of a short name: an empty text is `width` 00 bytes, any other text its
+/// character codes followed by spaces.
 void PutName(RadioMemory& memory, int address, int width, std::string_view text);
 
 /// The characters of the bytes from `address` on, stopping before the first 00 or FF byte and

@@ -35,9 +35,9 @@
 #include <string_view>
 #include <vector>
 
-#include "texts/ini_file.h"
-
 namespace rp70 {
+
+class IniFile;
 
 /// Buffer size for values of the settings file (values up to 511 characters).
 inline constexpr std::size_t kSettingsBufferSize = 512;

@@ -24,10 +24,7 @@ std::filesystem::path WindowPlacementFilePath(const std::filesystem::path& progr
 }
 
 StoredWindowPlacement ReadWindowPlacement(const std::filesystem::path& placementFile) {
-    return WindowPlacementFromIni(IniFile::Load(placementFile).value_or(IniFile{}));
-}
-
-StoredWindowPlacement WindowPlacementFromIni(const IniFile& ini) {
+    const IniFile ini = IniFile::Load(placementFile).value_or(IniFile{});
     const auto read = [&ini](std::string_view key) {
         return ParseWholeNumberAs<int>(
             TrimBlanks(ini.GetString(kSection, key, "", kPlacementBufferSize)));

@@ -9,8 +9,6 @@
 #include <optional>
 #include <string_view>
 
-#include "texts/ini_file.h"
-
 namespace rp70 {
 
 /// The application's title, which names the placement store.
@@ -38,9 +36,6 @@ struct StoredWindowPlacement {
     std::optional<int> MainWidth;
     std::optional<int> MainHeight;
 };
-
-/// The four values of section "Settings" of `ini`, read as ReadWindowPlacement does.
-StoredWindowPlacement WindowPlacementFromIni(const IniFile& ini);
 
 /// Reads the four values; a missing or unreadable file gives four nullopt.
 StoredWindowPlacement ReadWindowPlacement(const std::filesystem::path& placementFile);

@@ -18,8 +18,7 @@
 //   as UTF-8 characters, so a cut never splits a multi-byte character (the
 //   Chinese language file is UTF-8); bytes that are not UTF-8 count one each.
 // - A UTF-8 byte order mark at the start is skipped (and kept when the file is
-//   written back); lines may end in CR LF or LF (CRs before the line break belong
-//   to it, as in CR CR LF). A file that is written back
+//   written back); lines may end in CR LF or LF. A file that is written back
 //   keeps the line ending it had; a new file gets LF.
 // - Writing replaces a key's value in place and keeps every other line,
 //   comment and the order; a missing key is added at the end of its section,

@@ -28,14 +28,14 @@ std::string_view LanguageFileName(Language language) {
 }
 
 LanguageTexts LanguageTexts::Load(const std::filesystem::path& file, Language language) {
-    return FromIni(IniFile::Load(file).value_or(IniFile{}), language);
-}
-
-LanguageTexts LanguageTexts::FromIni(const IniFile& ini, Language language) {
     LanguageTexts texts;
     texts.language_ = language;
+    const std::optional<IniFile> ini = IniFile::Load(file);
+    if (!ini) {
+        return texts;
+    }
     // The first occurrence of a key wins, as for every profile read.
-    ini.ForEach([&texts](std::string_view section, std::string_view key, std::string_view value) {
+    ini->ForEach([&texts](std::string_view section, std::string_view key, std::string_view value) {
         texts.sections_[UpperAscii(section)].emplace(UpperAscii(key), std::string(value));
     });
     return texts;

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "texts/builtin_texts.h"
-#include "texts/ini_file.h"
 
 namespace rp70 {
 
@@ -25,9 +24,6 @@ public:
 
     /// Reads the language file once. A missing or unreadable file gives empty texts.
     static LanguageTexts Load(const std::filesystem::path& file, Language language);
-
-    /// The texts of a language file already read.
-    static LanguageTexts FromIni(const IniFile& ini, Language language);
 
     Language Current() const { return language_; }
 
