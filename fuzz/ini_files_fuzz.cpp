@@ -31,8 +31,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     (void)SettingsFromIni(ini);
     // The language texts: every key of every section, cut as a text is shown.
-    ini.ForEach([](std::string_view, std::string_view, std::string_view value) {
-        (void)CutToBuffer(value, 255);
+    ini.ForEach([](std::string_view, std::string_view, std::string_view text) {
+        (void)CutToBuffer(text, 255);
     });
 
     if (ini.SetString(section, key, value)) {
