@@ -113,7 +113,9 @@ std::optional<DataFileContents> DecodeDataFile(const std::vector<std::uint8_t>& 
             if (!record) {
                 return std::nullopt;
             }
-            return DataFileContents{TextOf(decoded), *record};
+            // Blanks before a NUL are no part of the password either: no password typed in
+            // the dialog ends in a blank, so such a file could never be opened.
+            return DataFileContents{TextOf(TextOf(decoded)), *record};
         }
     }
     auto record = DecodeImageRecord(bytes);

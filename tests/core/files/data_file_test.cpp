@@ -237,6 +237,36 @@ TEST_F(DataFileTest, LegacyFileReadsLikeTheSameRecordBehindABlock) {
     EXPECT_NE(snapshotOnly.Record, fromModern.Record); // the working image is not touched
 }
 
+// The block holding `text` (ten characters and the marker) as the password block stores it.
+PasswordBlock BlockHolding(std::string_view text) {
+    const std::string plain = std::string(text) + std::string(kPasswordMarker);
+    PasswordBlock block{};
+    for (std::size_t k = 0; k < kPasswordBlockSize; ++k) {
+        for (std::size_t j = 0; j < 8; ++j) {
+            const std::size_t bit = 127 - 16 * j - k;
+            if (((static_cast<unsigned char>(plain[k]) >> j) & 1U) == 0) {
+                block[bit / 8] = static_cast<std::uint8_t>(block[bit / 8] | (1U << (bit % 8)));
+            }
+        }
+    }
+    return block;
+}
+
+// A password that could never be typed (blanks before a NUL) would lock the file for good.
+TEST(DataFileDecode, ThePasswordEndsAtItsFirstNulWithoutBlanks) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {std::string("ABC123 \0  ", 10), "ABC123"},
+        {std::string("ABC\0DEF   ", 10), "ABC"},
+        {"ABC123    ", "ABC123"},
+        {"0123456789", "0123456789"},
+    };
+    for (const auto& [stored, password] : cases) {
+        const auto contents = DecodeDataFile(EncodeDataFile(BlockHolding(stored), ImageRecord{}));
+        ASSERT_TRUE(contents.has_value());
+        EXPECT_EQ(contents->Password, password);
+    }
+}
+
 TEST_F(DataFileTest, FallbackTemplateGivesTheSettingsOfAnotherBand) {
     auto image = FilledImage(); // band 48, three channels
     Save(*image, "modern.dat", "");
