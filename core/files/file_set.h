@@ -22,9 +22,9 @@ struct FileWrite {
     std::string Bytes;
 };
 
-/// Called before every step of a save that changes something on disk, numbered from 0;
-/// returning false makes that step fail. Tests fail (or, by throwing, abandon) a save at each
-/// step in turn this way.
+/// Called before every step of a save that changes something on disk (each write, flush to the
+/// disk, rename and removal), numbered from 0; returning false makes that step fail. Tests fail
+/// (or, by throwing, abandon) a save at each step in turn this way.
 using SaveStepHook = std::function<bool(int step)>;
 
 /// Replaces every target of `files` with its bytes, all of them or none. The targets share one
