@@ -30,7 +30,8 @@ using SaveStepHook = std::function<bool(int step)>;
 /// Replaces every target of `files` with its bytes, all of them or none. The targets share one
 /// folder, which must exist; a target may not be a folder or another special file, nor a file
 /// whose permissions forbid writing it. Symbolic links are not followed here (see LinkTarget).
-/// Returns false on any failure, with every target as it was.
+/// Returns false on any failure, with every target as it was; only when a second failure stops
+/// the undo of the first is the save finished instead (now, or by the next RecoverFileSet).
 bool SaveFileSet(const std::vector<FileWrite>& files, const SaveStepHook& hook = {});
 
 /// Finishes or undoes a save of the set whose first file is `first` that was cut short, so the
