@@ -143,11 +143,12 @@ bool DecodeChannelFile(const std::vector<std::uint8_t>& bytes, int count, Channe
 }
 
 LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::string& path,
-                        FailureMessage failureMessage) {
-    // A save cut short by a crash is finished (or undone) first, so the files read are one set.
+                        FailureMessage failureMessage, const SaveStepHook& hook) {
+    // A save cut short by a crash is finished (or undone) first, so the files read are one set;
+    // while it cannot be, they may be a mix of two sets and are not read.
     const fs::path dataPath = LinkTarget(path);
-    RecoverFileSet(dataPath);
-    const auto bytes = ReadFileBytes(dataPath, kDataFileSize);
+    const bool whole = RecoverFileSet(dataPath, hook);
+    const auto bytes = whole ? ReadFileBytes(dataPath, kDataFileSize) : std::nullopt;
     const auto contents = bytes ? DecodeDataFile(*bytes) : std::nullopt;
     const std::string passwordBefore = image.FilePassword;
     if (contents && contents->Password && !AskForFilePassword(ctx, image, *contents->Password)) {
@@ -197,7 +198,7 @@ bool SaveImageCopy(const RadioImage& image, const fs::path& dataPath) {
     return SaveFileSet(DataFileWrites(image, dataPath));
 }
 
-bool SaveDataFile(UserContext& ctx, RadioImage& image) {
+bool SaveDataFile(UserContext& ctx, RadioImage& image, const SaveStepHook& hook) {
     if (const auto entered = ctx.Ui.AskFilePassword(image.FilePassword)) {
         // The block holds ten characters; the password kept is the one the file will hold.
         image.FilePassword = TextOf(TextOf(*entered).substr(0, kMaxFilePasswordLength));
@@ -211,7 +212,7 @@ bool SaveDataFile(UserContext& ctx, RadioImage& image) {
         files.push_back(
             {*testDataPath, std::string(AsBytes(EncodeTestData(image.Factory.TestValues)))});
     }
-    if (!SaveFileSet(files)) {
+    if (!SaveFileSet(files, hook)) {
         ShowFileError(ctx);
         return false;
     }
