@@ -5,25 +5,11 @@
 # Usage: scripts/ci/fuzz.sh [SECONDS]   (all targets together; default 60, or $FUZZ_SECONDS)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+. scripts/packages.sh
 total=${1:-${FUZZ_SECONDS:-60}}
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; elif command -v sudo >/dev/null; then sudo "$@"; else
-        echo "fuzz: need root to run: $*" >&2; return 1; fi
-}
-
 # clang and its runtime libraries (libFuzzer, the sanitizers).
-packages=(cmake ninja-build clang libclang-rt-dev)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "fuzz: installing ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+install_packages fuzz cmake ninja-build clang libclang-rt-dev
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

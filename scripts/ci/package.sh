@@ -5,25 +5,11 @@
 # Usage (after scripts/test.sh or scripts/setup.sh with RP70_PRESET=ci): scripts/ci/package.sh
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+. scripts/packages.sh
 build=build/${RP70_PRESET:-ci}
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; elif command -v sudo >/dev/null; then sudo "$@"; else
-        echo "package: need root to run: $*" >&2; return 1; fi
-}
-
 # The validators, help2man for the man pages and dpkg-shlibdeps for the package's dependencies.
-packages=(desktop-file-utils appstream help2man dpkg-dev groff-base)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "package: installing ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+install_packages package desktop-file-utils appstream help2man dpkg-dev groff-base
 # Configured again, the tree finds help2man and builds the man pages; nothing else is rebuilt.
 cmake "$build" >/dev/null
 cmake --build "$build"
