@@ -9,15 +9,6 @@ namespace {
 
 constexpr std::string_view kDefaultGroup = "dialout";
 
-/// `text` with every `marker` replaced by `value`.
-std::string ReplaceAll(std::string text, std::string_view marker, std::string_view value) {
-    for (auto at = text.find(marker); at != std::string::npos;
-         at = text.find(marker, at + value.size())) {
-        text.replace(at, marker.size(), value);
-    }
-    return text;
-}
-
 bool IsProcessId(const std::string& name) {
     return !name.empty() &&
            std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
@@ -42,7 +33,7 @@ bool BrlttyProcessRuns(const std::filesystem::path& procRoot) {
 } // namespace
 
 std::string GroupHint(std::string_view group, const LanguageTexts& texts) {
-    return ReplaceAll(std::string(texts.Builtin(BuiltinText::PortGroupHint)), "%1",
+    return FillMarker(texts.Builtin(BuiltinText::PortGroupHint), "%1",
                       group.empty() ? kDefaultGroup : group);
 }
 
@@ -51,9 +42,9 @@ std::string PortAccessWarning(const PortCheck& port, const LanguageTexts& texts)
         return {};
     }
     const std::string_view group = port.Group.empty() ? kDefaultGroup : port.Group;
-    std::string line =
-        ReplaceAll(std::string(texts.Builtin(BuiltinText::PortNotPermitted)), "%1", port.Name);
-    return ReplaceAll(std::move(line), "%2", group) + ' ' + GroupHint(group, texts);
+    return FillMarker(FillMarker(texts.Builtin(BuiltinText::PortNotPermitted), "%1", port.Name),
+                      "%2", group) +
+           ' ' + GroupHint(group, texts);
 }
 
 bool BrlttySeen(const std::filesystem::path& procRoot, std::string_view kernelLog) {

@@ -101,4 +101,13 @@ std::string_view BuiltinTextFor(BuiltinText text, Language language) {
     return language == Language::Chinese ? pair.second : pair.first;
 }
 
+std::string FillMarker(std::string_view original, std::string_view marker, std::string_view value) {
+    std::string text(original);
+    for (auto at = text.find(marker); at != std::string::npos;
+         at = text.find(marker, at + value.size())) {
+        text.replace(at, marker.size(), value);
+    }
+    return text;
+}
+
 } // namespace rp70

@@ -1,6 +1,7 @@
 #pragma once
 // Messages and captions built into the program as English/Chinese pairs.
 
+#include <string>
 #include <string_view>
 
 namespace rp70 {
@@ -86,5 +87,8 @@ enum class BuiltinText {
 };
 
 std::string_view BuiltinTextFor(BuiltinText text, Language language);
+
+/// `text` with every `marker` ("%1", "%2") replaced by `value`.
+std::string FillMarker(std::string_view text, std::string_view marker, std::string_view value);
 
 } // namespace rp70
