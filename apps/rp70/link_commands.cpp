@@ -159,10 +159,7 @@ TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKin
     program.Terminal.SetBeforeOutput({});
     program.Terminal.SetSubject({});
 
-    if (program.State.Features != featuresBefore &&
-        !WriteFeatureFlags(FeatureFilePath(program.State.Folder), program.State.Features)) {
-        Fail(FeatureFilePath(program.State.Folder).string() + ": cannot be written");
-    }
+    StoreFeaturesIfChanged(program, featuresBefore);
     if (outcome == TransferOutcome::Succeeded) {
         return TransferResult::Succeeded;
     }
@@ -282,6 +279,13 @@ void KeepBackup(CliProgram& program, const RadioImage& image, BackupKind kind) {
                    program.State.Settings.BackupLimit);
     if (!saved) {
         Fail(BackupFolder(program.State.Folder).string() + ": the backup cannot be saved");
+    }
+}
+
+void StoreFeaturesIfChanged(CliProgram& program, const FeatureFlags& before) {
+    if (program.State.Features != before &&
+        !WriteFeatureFlags(FeatureFilePath(program.State.Folder), program.State.Features)) {
+        Fail(FeatureFilePath(program.State.Folder).string() + ": cannot be written");
     }
 }
 

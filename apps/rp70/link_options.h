@@ -32,6 +32,10 @@ int ReadRadioOnly(CliProgram& program, const QCommandLineParser& parser,
 /// stderr but stops nothing.
 void KeepBackup(CliProgram& program, const RadioImage& image, BackupKind kind);
 
+/// Stores the program's feature flags in the program folder when they differ from `before`; a
+/// file that cannot be written is named on stderr but stops nothing.
+void StoreFeaturesIfChanged(CliProgram& program, const FeatureFlags& before);
+
 /// Writes the program's image into the radios on `ports` at once, each first read into a backup
 /// when `backupFirst` and read back when `verify`, with one progress line per radio and a
 /// summary. The entered radio password goes to every radio; none is asked for. Returns 0 when

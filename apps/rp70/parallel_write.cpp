@@ -15,8 +15,7 @@
 #include "interrupt_watch.h"
 #include "link_options.h"
 #include "link_session.h"
-#include "shell/feature_file.h"
-#include "shell/program_folder.h"
+#include "model/feature_flags.h"
 
 namespace rp70::cli {
 namespace {
@@ -209,13 +208,6 @@ private:
     LinkSession session_;
 };
 
-void MergeFeatures(FeatureFlags& into, const FeatureFlags& flags) {
-    into.HasFiveTone = into.HasFiveTone || flags.HasFiveTone;
-    into.HasTwoTone = into.HasTwoTone || flags.HasTwoTone;
-    into.HasDTMF = into.HasDTMF || flags.HasDTMF;
-    into.HasFeature4 = into.HasFeature4 || flags.HasFeature4;
-}
-
 } // namespace
 
 int WriteToRadios(CliProgram& program, const QStringList& ports, bool backupFirst, bool verify) {
@@ -251,15 +243,12 @@ int WriteToRadios(CliProgram& program, const QStringList& ports, bool backupFirs
     std::vector<std::vector<std::string>> summary;
     int failed = 0;
     for (const auto& radio : radios) {
-        MergeFeatures(program.State.Features, radio->Features());
+        MergeFeatureFlags(program.State.Features, radio->Features());
         const std::string result = radio->Result().empty() ? "cancelled" : radio->Result();
         failed += radio->Succeeded() ? 0 : 1;
         summary.push_back({radio->Port().toStdString(), result});
     }
-    if (program.State.Features != featuresBefore &&
-        !WriteFeatureFlags(FeatureFilePath(program.State.Folder), program.State.Features)) {
-        Fail(FeatureFilePath(program.State.Folder).string() + ": cannot be written");
-    }
+    StoreFeaturesIfChanged(program, featuresBefore);
     PrintTable(summary);
     if (failed == 0) {
         return 0;
