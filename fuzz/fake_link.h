@@ -8,6 +8,8 @@
 
 #include "fuzz_support.h"
 #include "link/link_port.h"
+#include "link/link_transfer.h"
+#include "model/radio_image.h"
 
 namespace rp70::fuzz {
 
@@ -49,5 +51,21 @@ public:
     /// Called with every command the engine sends.
     std::function<void(const Bytes&)> onSend;
 };
+
+/// Sets up and starts a transfer from the first byte of a transfer input: bits 0-1 its kind (0 and
+/// 3 Read, 1 Write, 2 radio information), bit 2 the factory test mode, bit 3 verify after a Write,
+/// bit 4 the radio password already entered. The seeds are made by the same rule they are read by.
+inline bool StartTransfer(std::uint8_t setup, LinkTransfer& engine, RadioImage& image,
+                          LinkContext& context) {
+    image.Factory.FactoryMode = (setup & 4) != 0;
+    if ((setup & 16) != 0) {
+        context.EnteredPassword = "1234";
+    }
+    engine.ConfirmBeforeTransfer = false;
+    engine.VerifyAfterWrite = (setup & 8) != 0;
+    const TransferKind kinds[] = {TransferKind::Read, TransferKind::Write, TransferKind::RadioInfo,
+                                  TransferKind::Read};
+    return engine.Start(kinds[setup & 3]);
+}
 
 } // namespace rp70::fuzz

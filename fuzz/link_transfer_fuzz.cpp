@@ -25,17 +25,6 @@ public:
     std::optional<std::string> answer;
 };
 
-TransferKind KindOf(std::uint8_t setup) {
-    switch (setup & 3) {
-    case 1:
-        return TransferKind::Write;
-    case 2:
-        return TransferKind::RadioInfo;
-    default:
-        return TransferKind::Read;
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -44,20 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     RadioImage image;
     ResetImage(image, {}, nullptr);
-    image.Factory.FactoryMode = (setup & 4) != 0;
     LinkContext context;
-    if ((setup & 16) != 0) {
-        context.EnteredPassword = "1234";
-    }
     Person person;
     if ((setup & 32) != 0) {
         person.answer = "1234";
     }
     fuzz::FakeLink link;
     LinkTransfer engine(link, link, image, context, person);
-    engine.ConfirmBeforeTransfer = false;
-    engine.VerifyAfterWrite = (setup & 8) != 0;
-    if (!engine.Start(KindOf(setup))) {
+    if (!fuzz::StartTransfer(setup, engine, image, context)) {
         return 0;
     }
 

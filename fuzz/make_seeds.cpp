@@ -135,17 +135,10 @@ Session Transfer(std::uint8_t setup, sim::RadioSimulator& radio, RadioImage imag
         const Bytes reply = radio.Receive(command);
         answer.insert(answer.end(), reply.begin(), reply.end());
     };
-    image.Factory.FactoryMode = (setup & 4) != 0;
     LinkContext context;
-    if ((setup & 16) != 0) {
-        context.EnteredPassword = "1234";
-    }
     fuzz::Silent person;
     LinkTransfer engine(link, link, image, context, person);
-    engine.ConfirmBeforeTransfer = false;
-    engine.VerifyAfterWrite = (setup & 8) != 0;
-    const TransferKind kinds[] = {TransferKind::Read, TransferKind::Write, TransferKind::RadioInfo};
-    engine.Start(kinds[setup & 3]);
+    fuzz::StartTransfer(setup, engine, image, context);
     while (engine.IsRunning() && !answer.empty()) {
         const Bytes arrived = std::move(answer);
         answer.clear();
