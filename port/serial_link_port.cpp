@@ -1,11 +1,8 @@
 #include "serial_link_port.h"
 
-#include <QFile>
 #include <QMetaObject>
 
-#ifndef Q_OS_WIN
-#include <unistd.h>
-#endif
+#include "device_access.h"
 
 namespace rp70 {
 
@@ -37,6 +34,15 @@ bool SerialLinkPort::Open() {
     openFailure_ = {};
     lostReported_ = false;
     opening_ = true;
+    std::string holder;
+    if (!portName_.isEmpty() && !lock_.Take(DevicePath(portName_), holder)) {
+        // Another program (or another rp70) has the port: two would garble each other's
+        // transfers.
+        opening_ = false;
+        lastError_ = QString::fromStdString(holder);
+        openFailure_ = {PortFault::Busy, portName_.toStdString(), holder, {}};
+        return false;
+    }
     serial_.setPortName(portName_);
     bool opened = !portName_.isEmpty() && serial_.open(QIODevice::ReadWrite);
     opened = opened && serial_.setBaudRate(QSerialPort::Baud9600) &&
@@ -51,6 +57,7 @@ bool SerialLinkPort::Open() {
         if (serial_.isOpen()) {
             serial_.close();
         }
+        lock_.Release();
         return false;
     }
     threshold_ = 1;
@@ -68,14 +75,10 @@ PortFailure SerialLinkPort::FailureOf(QSerialPort::SerialPortError error) const 
     } else if (error == QSerialPort::PermissionError) {
         // The system says the same of a port the user may not open and of one another program
         // holds (locked, or opened exclusively); the device's permissions tell them apart.
-#ifdef Q_OS_WIN
-        failure.Fault = PortFault::Busy;
-#else
-        const QString device = portName_.startsWith('/') ? portName_ : "/dev/" + portName_;
-        failure.Fault = ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0
-                            ? PortFault::Busy
-                            : PortFault::PermissionDenied;
-#endif
+        const DeviceAccess access = ProbeDeviceAccess(DevicePath(portName_));
+        failure.Fault =
+            access.Access == PortAccess::Denied ? PortFault::PermissionDenied : PortFault::Busy;
+        failure.Group = access.Group;
     }
     return failure;
 }
@@ -92,6 +95,7 @@ void SerialLinkPort::Close() {
     if (serial_.isOpen()) {
         serial_.close();
     }
+    lock_.Release();
 }
 
 void SerialLinkPort::SetReceiveThreshold(int count) {

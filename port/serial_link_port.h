@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cstdint>
 
+#include "device_access.h"
 #include "link/link_port.h"
 
 namespace rp70 {
@@ -60,6 +61,7 @@ private:
     PortFailure FailureOf(QSerialPort::SerialPortError error) const;
 
     QSerialPort serial_;
+    DeviceLock lock_; ///< held while the port is open
     QTimer replyTimer_;
     QTimer pauseTimer_;
     QString portName_;

@@ -2,16 +2,36 @@
 
 #include <QSerialPortInfo>
 
+#include "device_access.h"
+
 namespace rp70 {
 
 QList<SerialPortEntry> ListSerialPorts() {
     QList<SerialPortEntry> ports;
     const QList<QSerialPortInfo> available = QSerialPortInfo::availablePorts();
     for (const QSerialPortInfo& info : available) {
-        ports.append(
-            {info.portName(), info.systemLocation(), info.description(), info.manufacturer()});
+        SerialPortEntry port{info.portName(), info.systemLocation(), info.description(),
+                             info.manufacturer()};
+        if (info.hasVendorIdentifier() && info.hasProductIdentifier()) {
+            port.VendorId = info.vendorIdentifier();
+            port.ProductId = info.productIdentifier();
+        }
+        const DeviceAccess access = ProbeDeviceAccess(info.systemLocation());
+        port.Access = access.Access;
+        port.Group = QString::fromStdString(access.Group);
+        ports.append(port);
     }
     return ports;
+}
+
+PortCheck CheckOf(const SerialPortEntry& port) {
+    return {port.PortName.toStdString(),
+            port.SystemLocation.toStdString(),
+            port.Description.toStdString(),
+            port.VendorId,
+            port.ProductId,
+            port.Access,
+            port.Group.toStdString()};
 }
 
 std::optional<std::int16_t> ComPortNumber(const QString& portName) {

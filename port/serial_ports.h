@@ -10,17 +10,26 @@
 #include <optional>
 #include <vector>
 
+#include "link/port_help.h"
+
 namespace rp70 {
 
 /// One serial port of the system.
 struct SerialPortEntry {
-    QString PortName;       ///< "COM3", "ttyUSB0"
-    QString SystemLocation; ///< "\\.\COM3", "/dev/ttyUSB0": what opens it
-    QString Description;    ///< may be empty
-    QString Manufacturer;   ///< may be empty
+    QString PortName;                                ///< "COM3", "ttyUSB0"
+    QString SystemLocation;                          ///< "\\.\COM3", "/dev/ttyUSB0": what opens it
+    QString Description;                             ///< may be empty
+    QString Manufacturer;                            ///< may be empty
+    std::optional<quint16> VendorId = std::nullopt;  ///< USB ports only
+    std::optional<quint16> ProductId = std::nullopt; ///< USB ports only
+    PortAccess Access = PortAccess::Unknown;
+    QString Group = {}; ///< the group that owns the device, when known
 };
 
-/// The serial ports of the system, in the system's enumeration order.
+/// The entry as the port help of the core sees it.
+PortCheck CheckOf(const SerialPortEntry& port);
+
+/// The serial ports of the system, in the system's enumeration order, with who may open them.
 QList<SerialPortEntry> ListSerialPorts();
 
 /// The port number n of a port named "COMn": the text from the 4th character on, at most three

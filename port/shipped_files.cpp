@@ -7,8 +7,8 @@
 namespace rp70 {
 
 std::filesystem::path ShippedLanguageFolder() {
-    const QString installed =
-        QDir(QCoreApplication::applicationDirPath()).filePath("../share/rp70cps/lang");
+    const QString installed = QDir(QCoreApplication::applicationDirPath())
+                                  .filePath(QStringLiteral(RP70_INSTALLED_LANG_DIR));
     if (QFileInfo(installed).isDir()) {
         return QDir::cleanPath(installed).toStdU16String();
     }

@@ -5,8 +5,8 @@
 
 namespace rp70 {
 
-/// The shipped language files: installed beside the running program ("../share/rp70cps/lang"),
-/// else the source tree's "lang" folder the program was built from.
+/// The shipped language files: installed beside the running program (usually
+/// "../share/rp70cps/lang"), else the source tree's "lang" folder the program was built from.
 std::filesystem::path ShippedLanguageFolder();
 
 } // namespace rp70

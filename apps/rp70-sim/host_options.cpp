@@ -97,10 +97,12 @@ struct Options {
     QCommandLineOption Fast{"fast", "Send at once instead of at the pace of 9600 baud."};
     QCommandLineOption Link{"link", "Symbolic link to the device (replaced; removed at exit).",
                             "PATH"};
-    QCommandLineOption Log{"log",
-                           "Wire transcript: \"> \" bytes from the computer, \"< \" bytes back "
-                           "(echo included), \"= \" commands the radio recognised.",
-                           "FILE"};
+    QCommandLineOption Log{
+        "log",
+        "Wire transcript: \"> \" bytes from the computer, \"< \" bytes back "
+        "(echo included), \"= \" commands the radio recognised, \"# \" the computer opening and "
+        "closing the line and the line hung up.",
+        "FILE"};
 
     void AddTo(QCommandLineParser& parser) const {
         for (const QCommandLineOption* option :

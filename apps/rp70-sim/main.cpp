@@ -8,6 +8,7 @@
 
 #include "device_link.h"
 #include "host_options.h"
+#include "line_watch.h"
 #include "memory_file.h"
 #include "pty_device.h"
 #include "sample_radio.h"
@@ -81,10 +82,17 @@ int main(int argc, char* argv[]) {
         return Fail(error);
     }
 
+    // The transcript notes when the computer takes the line and gives it back.
+    std::optional<LineWatch> watch = log ? LineWatch::Open(device->Path(), error) : std::nullopt;
+    if (log && !watch) {
+        return Fail(error);
+    }
+
     std::printf("%s\n", device->Path().c_str());
     std::fflush(stdout);
 
     WirePacer pacer(options->Fast ? std::chrono::nanoseconds::zero() : kByteTime9600);
-    SimHost host(*device, radio, pacer, log ? &*log : nullptr, options->MemoryPath, stop.Fd());
+    SimHost host(*device, radio, pacer, log ? &*log : nullptr, watch ? &*watch : nullptr,
+                 options->MemoryPath, stop.Fd());
     return host.Run();
 }

@@ -27,8 +27,8 @@ std::string Reason(const char* what) {
 } // namespace
 
 SimHost::SimHost(PtyDevice& device, RadioSimulator& radio, WirePacer pacer, WireLog* log,
-                 std::optional<std::string> memoryPath, int stopFd)
-    : device_(device), radio_(radio), pacer_(std::move(pacer)), log_(log),
+                 LineWatch* watch, std::optional<std::string> memoryPath, int stopFd)
+    : device_(device), radio_(radio), pacer_(std::move(pacer)), log_(log), watch_(watch),
       memoryPath_(std::move(memoryPath)), stopFd_(stopFd) {}
 
 int SimHost::Run() {
@@ -39,9 +39,10 @@ int SimHost::Run() {
         if (radio_.HungUp() && pacer_.Empty() && unwritten_.empty()) {
             return HangUp();
         }
-        std::array<pollfd, 2> fds{};
+        std::array<pollfd, 3> fds{};
         fds[0] = {stopFd_, POLLIN, 0};
         fds[1] = {device_.Master(), 0, 0};
+        fds[2] = {watch_ != nullptr ? watch_->Fd() : -1, POLLIN, 0};
         if (!radio_.HungUp()) {
             fds[1].events |= POLLIN;
         }
@@ -54,6 +55,9 @@ int SimHost::Run() {
                 continue;
             }
             return Fail(Reason("poll"));
+        }
+        if ((fds[2].revents & POLLIN) != 0 || (fds[0].revents & POLLIN) != 0) {
+            NoteLineChanges(); // also the last ones, before a stop
         }
         if ((fds[0].revents & POLLIN) != 0) {
             return 0;
@@ -93,6 +97,18 @@ bool SimHost::ReceiveFromComputer() {
     }
     pacer_.Add(answer, Clock::now());
     return !radio_.TakeMemoryChanged() || SaveMemory();
+}
+
+void SimHost::NoteLineChanges() {
+    if (watch_ == nullptr) {
+        return;
+    }
+    for (const LineWatch::Change change : watch_->Take()) {
+        if (log_ != nullptr) {
+            log_->Note(change == LineWatch::Change::Opened ? "the computer opened the line"
+                                                           : "the computer closed the line");
+        }
+    }
 }
 
 bool SimHost::WriteDue() {

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "line_watch.h"
 #include "pty_device.h"
 #include "radio_simulator.h"
 #include "wire_log.h"
@@ -16,9 +17,10 @@ namespace rp70::sim {
 
 class SimHost {
 public:
-    /// `log` and `memoryPath` may be absent; `stopFd` becomes readable when the host is to end.
+    /// `log`, `watch` and `memoryPath` may be absent; `stopFd` becomes readable when the host is
+    /// to end. The log notes the computer opening and closing the line that `watch` sees.
     SimHost(PtyDevice& device, RadioSimulator& radio, WirePacer pacer, WireLog* log,
-            std::optional<std::string> memoryPath, int stopFd);
+            LineWatch* watch, std::optional<std::string> memoryPath, int stopFd);
 
     /// Runs until a stop signal or until the radio hangs up the line (both 0), or until the
     /// device or the memory file fails (a line on stderr, 1).
@@ -29,6 +31,8 @@ private:
     bool ReceiveFromComputer();
     /// Writes the bytes that are due; false on a failure.
     bool WriteDue();
+    /// Notes in the log how the computer opened or closed the line.
+    void NoteLineChanges();
     /// Lets the computer read the last bytes, closes the device and saves the memory.
     int HangUp();
     bool SaveMemory();
@@ -39,6 +43,7 @@ private:
     RadioSimulator& radio_;
     WirePacer pacer_;
     WireLog* log_;
+    LineWatch* watch_;
     std::optional<std::string> memoryPath_;
     int stopFd_;
     Bytes unwritten_; ///< due bytes the device could not take yet

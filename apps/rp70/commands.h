@@ -37,9 +37,9 @@ int RunPorts(const QStringList& arguments);
 /// the radio into a data file, and a backup of it.
 int RunRead(const QStringList& arguments);
 
-/// `rp70 write --port DEV [--radio-password PW] [--password PW] [--factory] [--no-verify]
-/// [--backup-radio] FILE.dat`: writes a data file into the radio (a backup of it first) and
-/// reads the written blocks back.
+/// `rp70 write --port DEV [--port DEV…] [--radio-password PW] [--password PW] [--factory]
+/// [--no-verify] [--backup-radio] FILE.dat`: writes a data file into the radio (a backup of it
+/// first) and reads the written blocks back; with several ports into every radio at once.
 int RunWrite(const QStringList& arguments);
 
 /// `rp70 diff A.dat (B.dat | --port DEV [--radio-password PW]) [--password PW]`: the

@@ -2,12 +2,8 @@
 
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QSocketNotifier>
 #include <algorithm>
-#include <cerrno>
-#include <csignal>
 #include <cstdio>
-#include <fcntl.h>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -18,11 +14,14 @@
 
 #include "cli_program.h"
 #include "commands.h"
+#include "device_access.h"
 #include "editors/radio_info_view.h"
 #include "factory/factory_mode.h"
 #include "files/backups.h"
 #include "files/data_file.h"
 #include "files/test_data_file.h"
+#include "interrupt_watch.h"
+#include "link/port_help.h"
 #include "link/radio_password.h"
 #include "link_options.h"
 #include "link_session.h"
@@ -33,81 +32,6 @@
 
 namespace rp70::cli {
 namespace {
-
-// ---------------------------------------------------------------------------------------------
-// Ctrl+C while a transfer runs
-
-/// The write end of the pipe the SIGINT handler signals through; a signal handler can reach
-/// nothing else.
-volatile std::sig_atomic_t interruptPipeWrite = -1;
-volatile std::sig_atomic_t interruptCount = 0;
-
-extern "C" void OnInterruptSignal(int) {
-    const int savedErrno = errno;
-    interruptCount = 1;
-    if (interruptPipeWrite >= 0) {
-        const char byte = 1;
-        [[maybe_unused]] const ssize_t written = write(interruptPipeWrite, &byte, 1);
-    }
-    errno = savedErrno;
-}
-
-/// While it exists, Ctrl+C calls `onInterrupt` from the event loop instead of ending the
-/// program. Interrupted system calls restart, so the serial port never sees a failed read or
-/// write because of it (the password prompt gives up its line itself).
-class InterruptWatch {
-public:
-    explicit InterruptWatch(std::function<void()> onInterrupt)
-        : onInterrupt_(std::move(onInterrupt)) {
-        interruptCount = 0;
-        if (pipe(fds_) != 0) {
-            fds_[0] = fds_[1] = -1;
-            return;
-        }
-        for (const int fd : fds_) {
-            fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) | O_NONBLOCK);
-            fcntl(fd, F_SETFD, FD_CLOEXEC);
-        }
-        interruptPipeWrite = fds_[1];
-        notifier_.emplace(fds_[0], QSocketNotifier::Read);
-        QObject::connect(&*notifier_, &QSocketNotifier::activated, [this] {
-            char bytes[16];
-            while (read(fds_[0], bytes, sizeof bytes) > 0) {
-            }
-            onInterrupt_();
-        });
-        struct sigaction action {};
-        action.sa_handler = OnInterruptSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        installed_ = sigaction(SIGINT, &action, &previous_) == 0;
-    }
-
-    ~InterruptWatch() {
-        if (installed_) {
-            sigaction(SIGINT, &previous_, nullptr);
-        }
-        interruptPipeWrite = -1;
-        notifier_.reset();
-        for (const int fd : fds_) {
-            if (fd >= 0) {
-                close(fd);
-            }
-        }
-    }
-
-    InterruptWatch(const InterruptWatch&) = delete;
-    InterruptWatch& operator=(const InterruptWatch&) = delete;
-
-    bool Interrupted() const { return interruptCount > 0; }
-
-private:
-    std::function<void()> onInterrupt_;
-    int fds_[2] = {-1, -1};
-    std::optional<QSocketNotifier> notifier_;
-    struct sigaction previous_ {};
-    bool installed_ = false;
-};
 
 // ---------------------------------------------------------------------------------------------
 // The progress line
@@ -179,17 +103,6 @@ private:
 
 enum class TransferResult { Succeeded, Failed, Cancelled };
 
-/// Keeps `image` as a backup in the program folder; a backup that cannot be saved is named on
-/// stderr but stops nothing.
-void KeepBackup(CliProgram& program, const RadioImage& image, BackupKind kind) {
-    const auto saved =
-        SaveBackup(program.State.Folder, image, kind, std::chrono::system_clock::now(),
-                   program.State.Settings.BackupLimit);
-    if (!saved) {
-        Fail(Utf8Of(BackupFolder(program.State.Folder)) + ": the backup cannot be saved");
-    }
-}
-
 /// Runs one transfer of `kind` on `port` through the program's image and state, on the
 /// application's event loop, and stores the feature flags when the radio switched one on.
 TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKind kind,
@@ -203,6 +116,7 @@ TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKin
 
     ProgressLine progress(program.State.Texts);
     program.Terminal.SetBeforeOutput([&progress] { progress.Break(); });
+    program.Terminal.HoldMessages();
     QObject::connect(&session, &LinkSession::progressShown, [&](TransferKind shown) {
         if (shown == TransferKind::Write) {
             KeepBackup(program, *program.Image, BackupKind::Written);
@@ -241,13 +155,11 @@ TransferResult RunTransfer(CliProgram& program, const QString& port, TransferKin
     }
     session.port().Close();
     progress.Close();
+    program.Terminal.ReleaseMessages();
     program.Terminal.SetBeforeOutput({});
     program.Terminal.SetSubject({});
 
-    if (program.State.Features != featuresBefore &&
-        !WriteFeatureFlags(FeatureFilePath(program.State.Folder), program.State.Features)) {
-        Fail(Utf8Of(FeatureFilePath(program.State.Folder)) + ": cannot be written");
-    }
+    StoreFeaturesIfChanged(program, featuresBefore);
     if (outcome == TransferOutcome::Succeeded) {
         return TransferResult::Succeeded;
     }
@@ -278,12 +190,17 @@ bool ApplyFactoryOption(const QCommandLineParser& parser, const LinkOptions& opt
     return true;
 }
 
-/// The port, and the radio password entered into the program state. nullopt after one line when
-/// an option is missing or wrong.
-std::optional<QString> ParseLinkOptions(const QCommandLineParser& parser,
-                                        const LinkOptions& options, CliProgram& program) {
-    if (!parser.isSet(options.Port) || parser.value(options.Port).isEmpty()) {
+/// The ports, and the radio password entered into the program state. nullopt after one line
+/// when an option is missing or wrong, or a port is given twice.
+std::optional<QStringList> ParsePorts(const QCommandLineParser& parser, const LinkOptions& options,
+                                      CliProgram& program) {
+    QStringList ports = parser.values(options.Port);
+    if (ports.isEmpty() || ports.contains(QString())) {
         Fail("the serial port is missing (--port DEV; see rp70 ports)", kExitUsage);
+        return std::nullopt;
+    }
+    if (ports.removeDuplicates() > 0) {
+        Fail("a port is given twice", kExitUsage);
         return std::nullopt;
     }
     if (parser.isSet(options.RadioPassword)) {
@@ -294,7 +211,18 @@ std::optional<QString> ParseLinkOptions(const QCommandLineParser& parser,
         }
         program.State.EnteredPassword = TextOf(password);
     }
-    return parser.value(options.Port);
+    return ports;
+}
+
+/// The one port of a command that talks to one radio, as ParsePorts.
+std::optional<QString> ParseLinkOptions(const QCommandLineParser& parser,
+                                        const LinkOptions& options, CliProgram& program) {
+    const std::optional<QStringList> ports = ParsePorts(parser, options, program);
+    if (ports && ports->size() > 1) {
+        Fail("one --port only (rp70 write takes several)", kExitUsage);
+        return std::nullopt;
+    }
+    return ports ? std::optional<QString>(ports->first()) : std::nullopt;
 }
 
 int ExitStatus(TransferResult result) {
@@ -320,7 +248,46 @@ std::string OneLine(const std::string& text) {
     return line;
 }
 
+/// "1a86:7523" for a USB port, "-" for any other.
+std::string UsbIds(const PortCheck& port) {
+    if (!port.VendorId || !port.ProductId) {
+        return "-";
+    }
+    char ids[10];
+    std::snprintf(ids, sizeof ids, "%04x:%04x", *port.VendorId, *port.ProductId);
+    return ids;
+}
+
+/// Whether this user may open the port, as `rp70 ports` shows it.
+std::string AccessText(const PortCheck& port) {
+    switch (port.Access) {
+    case PortAccess::Allowed:
+        return "may open";
+    case PortAccess::Denied:
+        return "no permission (group " + (port.Group.empty() ? "?" : port.Group) + ")";
+    case PortAccess::Unknown:
+        break;
+    }
+    return "access unknown";
+}
+
 } // namespace
+
+void KeepBackup(CliProgram& program, const RadioImage& image, BackupKind kind) {
+    const auto saved =
+        SaveBackup(program.State.Folder, image, kind, std::chrono::system_clock::now(),
+                   program.State.Settings.BackupLimit);
+    if (!saved) {
+        Fail(BackupFolder(program.State.Folder).string() + ": the backup cannot be saved");
+    }
+}
+
+void StoreFeaturesIfChanged(CliProgram& program, const FeatureFlags& before) {
+    if (program.State.Features != before &&
+        !WriteFeatureFlags(FeatureFilePath(program.State.Folder), program.State.Features)) {
+        Fail(FeatureFilePath(program.State.Folder).string() + ": cannot be written");
+    }
+}
 
 int ReadRadioOnly(CliProgram& program, const QCommandLineParser& parser,
                   const LinkOptions& options) {
@@ -335,7 +302,9 @@ int ReadRadioOnly(CliProgram& program, const QCommandLineParser& parser,
 int RunPorts(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        "Lists the serial ports of the computer: name, device path and description.");
+        "Lists the serial ports of the computer: name, device path, description, USB vendor and "
+        "product ids, and whether this user may open the port; then what to do about a port "
+        "that cannot be opened.");
     if (!ParseCommand(parser, arguments, 0, 0)) {
         return kExitUsage;
     }
@@ -343,23 +312,22 @@ int RunPorts(const QStringList& arguments) {
     if (ports.isEmpty()) {
         std::printf("No serial ports found.\n");
     }
-    int nameWidth = 0;
-    int pathWidth = 0;
+    std::vector<std::vector<std::string>> rows;
+    std::vector<PortCheck> checks;
     for (const SerialPortEntry& port : ports) {
-        nameWidth = std::max(nameWidth, static_cast<int>(port.PortName.size()));
-        pathWidth = std::max(pathWidth, static_cast<int>(port.SystemLocation.size()));
-    }
-    for (const SerialPortEntry& port : ports) {
-        QString description = port.Description;
+        PortCheck check = CheckOf(port);
         if (!port.Manufacturer.isEmpty()) {
-            description += (description.isEmpty() ? "" : " ") + ("(" + port.Manufacturer + ")");
+            check.Description +=
+                (check.Description.empty() ? "(" : " (") + port.Manufacturer.toStdString() + ")";
         }
-        const QString line = QString("%1  %2  %3")
-                                 .arg(port.PortName, -nameWidth)
-                                 .arg(port.SystemLocation, -pathWidth)
-                                 .arg(description)
-                                 .trimmed();
-        std::printf("%s\n", line.toStdString().c_str());
+        rows.push_back({check.Name, check.Device, Printable(check.Description), UsbIds(check),
+                        AccessText(check)});
+        checks.push_back(std::move(check));
+    }
+    PrintTable(rows);
+    const CliProgram program;
+    for (const std::string& line : PortHelpLines(checks, SystemBrlttySeen(), program.State.Texts)) {
+        std::printf("%s\n", line.c_str());
     }
     std::printf("A pseudo-terminal (such as the one rp70-sim prints) is not listed; give its "
                 "device path: --port /dev/pts/N\n");
@@ -419,10 +387,11 @@ int RunWrite(const QStringList& arguments) {
         return kExitUsage;
     }
     CliProgram program;
-    const std::optional<QString> port = ParseLinkOptions(parser, link, program);
-    if (!port || !ApplyFactoryOption(parser, link, program)) {
+    const std::optional<QStringList> ports = ParsePorts(parser, link, program);
+    if (!ports || !ApplyFactoryOption(parser, link, program)) {
         return kExitUsage;
     }
+    const QString& port = ports->first();
     if (program.Image->Factory.FactoryMode) {
         // The test values travel with the data file; a Write without them would send zeros.
         const QString path = parser.positionalArguments().first();
@@ -434,17 +403,21 @@ int RunWrite(const QStringList& arguments) {
     if (const int status = OpenDataFileArgument(program, parser, password); status != 0) {
         return status;
     }
-    if (parser.isSet(backupRadio) || program.State.Settings.BackupBeforeWrite) {
+    const bool backupFirst = parser.isSet(backupRadio) || program.State.Settings.BackupBeforeWrite;
+    if (ports->size() > 1) {
+        return WriteToRadios(program, *ports, backupFirst, !parser.isSet(noVerify));
+    }
+    if (backupFirst) {
         // The Read replaces the image: the file to write is kept aside meanwhile.
         const auto toWrite = std::make_unique<RadioImage>(*program.Image);
-        const TransferResult read = RunTransfer(program, *port, TransferKind::Read);
+        const TransferResult read = RunTransfer(program, port, TransferKind::Read);
         if (read != TransferResult::Succeeded) {
             return ExitStatus(read);
         }
         KeepBackup(program, *program.Image, BackupKind::Read);
         *program.Image = *toWrite;
     }
-    return ExitStatus(RunTransfer(program, *port, TransferKind::Write, !parser.isSet(noVerify)));
+    return ExitStatus(RunTransfer(program, port, TransferKind::Write, !parser.isSet(noVerify)));
 }
 
 int RunInfo(const QStringList& arguments) {

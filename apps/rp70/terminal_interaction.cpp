@@ -6,19 +6,23 @@
 #include <iostream>
 #include <termios.h>
 #include <unistd.h>
+#include <utility>
 
 #include "link/radio_password.h"
 
 namespace rp70::cli {
 namespace {
 
-std::string OneLine(std::string text) {
-    for (char& c : text) {
-        if (c == '\r' || c == '\n') {
-            c = ' ';
+std::string OneLine(const std::string& text) {
+    std::string line;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r' && text[i] != '\n') {
+            line += text[i];
+        } else if (text[i] == '\n' || i + 1 == text.size() || text[i + 1] != '\n') {
+            line += ' '; // CR LF makes one space
         }
     }
-    return text;
+    return line;
 }
 
 /// While it exists, Ctrl+C breaks off a line being typed instead of waiting for Enter: the
@@ -72,20 +76,27 @@ std::optional<std::string> ReadHiddenLine() {
 
 Answer TerminalInteraction::Show(const Message& message) {
     ++messages_;
-    BeforeOutput();
     const bool replaced = !failureReason_.empty() && message.Buttons == MessageButtons::Ok;
-    std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ")
-              << OneLine(replaced ? failureReason_ : message.Text) << '\n';
+    std::string text = OneLine(replaced ? failureReason_ : message.Text);
     if (replaced) {
         failureReason_.clear();
     }
+    if (holding_ && message.Buttons == MessageButtons::Ok) {
+        while (!text.empty() && text.back() == ' ') {
+            text.pop_back();
+        }
+        held_ += (held_.empty() ? "" : " ") + text;
+        return Answer::Ok;
+    }
+    ReleaseMessages();
+    Print(text);
     const bool yesNo =
         message.Buttons == MessageButtons::YesNo || message.Buttons == MessageButtons::YesNoCancel;
     if (message.Buttons == MessageButtons::Ok) {
         return Answer::Ok;
     }
     const Answer cautious = yesNo ? Answer::No : Answer::Cancel;
-    if (isatty(STDIN_FILENO) == 0) {
+    if (sink_ || isatty(STDIN_FILENO) == 0) {
         return cautious;
     }
     std::cerr << (yesNo ? "[y/n] " : "[ok/cancel] ") << std::flush;
@@ -98,6 +109,22 @@ Answer TerminalInteraction::Show(const Message& message) {
         return first == 'y' ? Answer::Yes : Answer::No;
     }
     return first == 'o' ? Answer::Ok : Answer::Cancel;
+}
+
+void TerminalInteraction::ReleaseMessages() {
+    holding_ = false;
+    if (!held_.empty()) {
+        Print(std::exchange(held_, {}));
+    }
+}
+
+void TerminalInteraction::Print(const std::string& text) const {
+    if (sink_) {
+        sink_(text);
+        return;
+    }
+    BeforeOutput();
+    std::cerr << "rp70: " << (subject_.empty() ? "" : subject_ + ": ") << text << '\n';
 }
 
 std::optional<std::filesystem::path> TerminalInteraction::ChooseOpenFile(const FileChoice&) {

@@ -40,18 +40,32 @@ public:
     /// How many messages were shown so far.
     int MessageCount() const { return messages_; }
 
+    /// From now on, messages that only tell (an OK button) are kept back and printed together on
+    /// one line by ReleaseMessages: a transfer's reason and its failure text make one line.
+    void HoldMessages() { holding_ = true; }
+    void ReleaseMessages();
+
     /// Runs before every message or prompt is written, e.g. to end a progress line.
     void SetBeforeOutput(std::function<void()> beforeOutput) {
         beforeOutput_ = std::move(beforeOutput);
     }
 
+    /// Sends every message to `sink` as one line instead of the terminal; questions then take
+    /// their cautious answer unasked. For transfers that run side by side.
+    void SetMessageSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
+
 private:
     std::optional<std::string> password_;
+    std::function<void(const std::string&)> sink_;
     bool promptAllowed_ = true;
     std::string subject_;
     int messages_ = 0;
     std::function<void()> beforeOutput_;
     std::string failureReason_; ///< says better why the next failure message comes
+    bool holding_ = false;
+    std::string held_; ///< the messages kept back, on one line
+
+    void Print(const std::string& text) const;
 
     void BeforeOutput() const {
         if (beforeOutput_) {

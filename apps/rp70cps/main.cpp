@@ -2,6 +2,9 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QIcon>
 #include <QLocale>
 #include <memory>
 
@@ -18,6 +21,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("rp70cps"));
     QApplication::setApplicationVersion(QStringLiteral(RP70_VERSION));
+    // The window icon, in every size the program's icon is rendered in.
+    QIcon icon;
+    for (const QFileInfo& size : QDir(QStringLiteral(":/icons")).entryInfoList()) {
+        icon.addFile(size.filePath());
+    }
+    QApplication::setWindowIcon(icon);
     // Numbers show with "." whatever the user's locale; the user's own setting stays untouched.
     QLocale::setDefault(QLocale::c());
 

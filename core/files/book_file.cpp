@@ -15,14 +15,18 @@ std::vector<std::uint8_t> EncodeBookFile(const Book& book) {
     return bytes;
 }
 
-bool LoadBookFile(const std::filesystem::path& file, Book& book) {
-    const auto bytes = ReadFileBytes(file, kBookFileSize);
-    if (!bytes || bytes->size() < kBookFileSize) {
+bool DecodeBookFile(std::span<const std::uint8_t> bytes, Book& book) {
+    if (bytes.size() < kBookFileSize) {
         return false;
     }
-    ByteReader in(*bytes);
+    ByteReader in(bytes);
     Read(in, book);
     return true;
+}
+
+bool LoadBookFile(const std::filesystem::path& file, Book& book) {
+    const auto bytes = ReadFileBytes(file, kBookFileSize);
+    return bytes && DecodeBookFile(*bytes, book);
 }
 
 bool SaveBookFile(const std::filesystem::path& file, const Book& book) {

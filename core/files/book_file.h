@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <span>
 #include <vector>
 
 #include "model/records/book.h"
@@ -17,6 +18,10 @@ inline constexpr std::size_t kBookFileSize = kBookSize;
 
 /// The 1792 bytes of the book file for `book`.
 std::vector<std::uint8_t> EncodeBookFile(const Book& book);
+
+/// Reads the first 1792 bytes of `bytes` into `book`, all or nothing: fewer bytes return false
+/// and leave `book` as it was.
+bool DecodeBookFile(std::span<const std::uint8_t> bytes, Book& book);
 
 /// Reads the first 1792 bytes of `file` into `book`, all or nothing: a file that is missing,
 /// unreadable or shorter than 1792 bytes returns false and leaves `book` as it was.

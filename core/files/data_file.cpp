@@ -114,7 +114,9 @@ std::optional<DataFileContents> DecodeDataFile(const std::vector<std::uint8_t>& 
             if (!record) {
                 return std::nullopt;
             }
-            return DataFileContents{TextOf(decoded), *record};
+            // Blanks before a NUL are no part of the password either: no password typed in
+            // the dialog ends in a blank, so such a file could never be opened.
+            return DataFileContents{TextOf(TextOf(decoded)), *record};
         }
     }
     auto record = DecodeImageRecord(bytes);
@@ -142,11 +144,12 @@ bool DecodeChannelFile(const std::vector<std::uint8_t>& bytes, int count, Channe
 }
 
 LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const fs::path& path,
-                        FailureMessage failureMessage) {
-    // A save cut short by a crash is finished (or undone) first, so the files read are one set.
+                        FailureMessage failureMessage, const SaveStepHook& hook) {
+    // A save cut short by a crash is finished (or undone) first, so the files read are one set;
+    // while it cannot be, they may be a mix of two sets and are not read.
     const fs::path dataPath = LinkTarget(path);
-    RecoverFileSet(dataPath);
-    const auto bytes = ReadFileBytes(dataPath, kDataFileSize);
+    const bool whole = RecoverFileSet(dataPath, hook);
+    const auto bytes = whole ? ReadFileBytes(dataPath, kDataFileSize) : std::nullopt;
     const auto contents = bytes ? DecodeDataFile(*bytes) : std::nullopt;
     const std::string passwordBefore = image.FilePassword;
     if (contents && contents->Password && !AskForFilePassword(ctx, image, *contents->Password)) {
@@ -196,7 +199,7 @@ bool SaveImageCopy(const RadioImage& image, const fs::path& dataPath) {
     return SaveFileSet(DataFileWrites(image, dataPath));
 }
 
-bool SaveDataFile(UserContext& ctx, RadioImage& image) {
+bool SaveDataFile(UserContext& ctx, RadioImage& image, const SaveStepHook& hook) {
     if (const auto entered = ctx.Ui.AskFilePassword(image.FilePassword)) {
         // The block holds ten characters; the password kept is the one the file will hold.
         image.FilePassword = TextOf(TextOf(*entered).substr(0, kMaxFilePasswordLength));
@@ -209,7 +212,7 @@ bool SaveDataFile(UserContext& ctx, RadioImage& image) {
         files.push_back(
             {*testDataPath, std::string(AsBytes(EncodeTestData(image.Factory.TestValues)))});
     }
-    if (!SaveFileSet(files)) {
+    if (!SaveFileSet(files, hook)) {
         ShowFileError(ctx);
         return false;
     }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/file_set.h"
 #include "files/password_block.h"
 #include "model/radio_image.h"
 #include "texts/user_context.h"
@@ -58,12 +59,14 @@ enum class LoadResult {
 enum class FailureMessage { Show, Silent };
 
 /// Opens a data file with its channel file (and in the factory test mode its test data file)
-/// into the snapshot and the working image, after finishing a save of them that was cut short,
-/// asking for the file's password when it has one that differs from the current file password. Any
-/// failure shows "file error." (unless silenced) and leaves the image, its snapshot, file name and
-/// file password as they were.
+/// into the snapshot and the working image, after finishing a save of them that was cut short
+/// (`hook` is RecoverFileSet's; a set whose save cannot be finished is not opened), asking for the
+/// file's password when it has one that differs from the current file password. Any failure
+/// shows "file error." (unless silenced) and leaves the image, its snapshot, file name and file
+/// password as they were.
 LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::filesystem::path& path,
-                        FailureMessage failureMessage = FailureMessage::Show);
+                        FailureMessage failureMessage = FailureMessage::Show,
+                        const SaveStepHook& hook = {});
 
 /// Saves the image to `CurrentFilePath` after offering the file password dialog. The data file,
 /// the channel file (exactly `ChannelCount` records) and in the factory test mode the test data
@@ -71,8 +74,8 @@ LoadResult LoadDataFile(UserContext& ctx, RadioImage& image, const std::filesyst
 /// file reached through a symbolic link is saved where the link points, its other files beside
 /// it. The folder must exist and read-only files are not replaced. The snapshot is taken only
 /// when every file is in place. Returns false after showing "file error."; the image then
-/// still counts as modified, and the old files are untouched.
-bool SaveDataFile(UserContext& ctx, RadioImage& image);
+/// still counts as modified, and the old files are untouched. `hook` is SaveFileSet's.
+bool SaveDataFile(UserContext& ctx, RadioImage& image, const SaveStepHook& hook = {});
 
 /// Writes the image's data file and channel file to `dataPath`, under the image's file password,
 /// as SaveDataFile does but without asking anything or changing the image (no test data file).

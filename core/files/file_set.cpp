@@ -47,39 +47,31 @@ struct Record {
     std::vector<Entry> Entries;
 };
 
-/// Counts the steps that change the disk and lets the hook fail any of them.
-class Steps {
-public:
-    explicit Steps(const SaveStepHook& hook) : hook_(hook) {}
-
-    template <class Action> bool Run(Action&& action) {
-        const int step = next_++;
-        if (hook_ && !hook_(step)) {
-            return false;
-        }
-        return action();
-    }
-
-private:
-    const SaveStepHook& hook_;
-    int next_ = 0;
-};
-
 bool Exists(const fs::path& path) {
     std::error_code error;
     return fs::symlink_status(path, error).type() != fs::file_type::not_found;
 }
 
-bool Remove(const fs::path& path) {
+bool RemovePath(const fs::path& path) {
     std::error_code error;
     fs::remove(path, error);
     return !error;
 }
 
-bool Rename(const fs::path& from, const fs::path& to) {
+bool RenamePath(const fs::path& from, const fs::path& to) {
     std::error_code error;
     fs::rename(from, to, error);
     return !error;
+}
+
+bool WriteBytes(const fs::path& file, std::string_view bytes) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        return false;
+    }
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    return !out.fail();
 }
 
 /// Flushes what was written to `path` onto the disk.
@@ -116,30 +108,43 @@ void SyncFolder(const fs::path& folder) {
 #endif
 }
 
-/// Writes `bytes` as the new file `file` and flushes it onto the disk.
-bool WriteSynced(const fs::path& file, std::string_view bytes) {
-    {
-        std::ofstream out(file, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (out.fail()) {
-            Remove(file);
-            return false;
-        }
+/// The operations of a save that change the disk, counted, each of which the hook may fail.
+class Steps {
+public:
+    explicit Steps(const SaveStepHook& hook) : hook_(hook) {}
+
+    bool Write(const fs::path& file, std::string_view bytes) {
+        return Allowed() && WriteBytes(file, bytes);
     }
-    if (!SyncFile(file)) {
-        Remove(file);
-        return false;
+    bool Sync(const fs::path& file) { return Allowed() && SyncFile(file); }
+    bool Rename(const fs::path& from, const fs::path& to) {
+        return Allowed() && RenamePath(from, to);
     }
-    return true;
+    bool Remove(const fs::path& path) { return Allowed() && RemovePath(path); }
+
+private:
+    bool Allowed() {
+        const int step = next_++;
+        return !hook_ || hook_(step);
+    }
+
+    const SaveStepHook& hook_;
+    int next_ = 0;
+};
+
+/// Writes `bytes` as the new file `file` and flushes it onto the disk; on failure the file is
+/// gone again.
+bool WriteSynced(const fs::path& file, std::string_view bytes, Steps& steps) {
+    if (steps.Write(file, bytes) && steps.Sync(file)) {
+        return true;
+    }
+    RemovePath(file);
+    return false;
 }
 
-bool CopySynced(const fs::path& from, const fs::path& to) {
+bool CopySynced(const fs::path& from, const fs::path& to, Steps& steps) {
     const auto bytes = ReadFileBytes(from, SIZE_MAX);
-    return bytes && WriteSynced(to, AsBytes(*bytes));
+    return bytes && WriteSynced(to, AsBytes(*bytes), steps);
 }
 
 /// A name in the folder of `target` for a file belonging to it ("." name ending hex) that no
@@ -263,10 +268,10 @@ std::optional<Record> DecodeRecord(const std::vector<std::uint8_t>& raw) {
 }
 
 /// Writes the record whole (a new file renamed over the old one), flushed to the disk.
-bool WriteRecord(const fs::path& path, const Record& record) {
+bool WriteRecord(const fs::path& path, const Record& record, Steps& steps) {
     const fs::path staged = StagedRecordPath(path);
-    if (!WriteSynced(staged, EncodeRecord(record)) || !Rename(staged, path)) {
-        Remove(staged);
+    if (!WriteSynced(staged, EncodeRecord(record), steps) || !steps.Rename(staged, path)) {
+        RemovePath(staged);
         return false;
     }
     SyncFolder(path.parent_path());
@@ -283,16 +288,15 @@ bool Resolve(const fs::path& recordPath, const Record& record, Steps& steps) {
         const fs::path backup = target.parent_path() / entry.Backup;
         bool done = true;
         if (Exists(temporary)) {
-            done = record.Now == Stage::Forward
-                       ? steps.Run([&] { return Rename(temporary, target); })
-                       : steps.Run([&] { return Remove(temporary); });
+            done = record.Now == Stage::Forward ? steps.Rename(temporary, target)
+                                                : steps.Remove(temporary);
         } else if (record.Now == Stage::Back) {
             // The new content is in place already: the copy goes back, or a file that was not
             // there before goes away.
             if (entry.Backup.empty()) {
-                done = steps.Run([&] { return Remove(target); });
+                done = steps.Remove(target);
             } else if (Exists(backup)) {
-                done = steps.Run([&] { return Rename(backup, target); });
+                done = steps.Rename(backup, target);
             }
         }
         if (!done) {
@@ -302,11 +306,11 @@ bool Resolve(const fs::path& recordPath, const Record& record, Steps& steps) {
     }
     for (const Entry& entry : record.Entries) {
         const fs::path backup = (folder / entry.Target).parent_path() / entry.Backup;
-        if (!entry.Backup.empty() && Exists(backup) && !steps.Run([&] { return Remove(backup); })) {
+        if (!entry.Backup.empty() && Exists(backup) && !steps.Remove(backup)) {
             return false;
         }
     }
-    if (!steps.Run([&] { return Remove(recordPath); })) {
+    if (!steps.Remove(recordPath)) {
         return false;
     }
     SyncFolder(folder);
@@ -315,7 +319,7 @@ bool Resolve(const fs::path& recordPath, const Record& record, Steps& steps) {
 
 bool Recover(const fs::path& first, Steps& steps) {
     const fs::path recordPath = RecordPath(LinkTarget(first));
-    Remove(StagedRecordPath(recordPath));
+    RemovePath(StagedRecordPath(recordPath));
     if (!Exists(recordPath)) {
         return true;
     }
@@ -340,13 +344,12 @@ bool ReplaceOne(const fs::path& target, std::string_view bytes, Steps& steps) {
         return false;
     }
     const fs::path temporary = target.parent_path() / *name;
-    if (!steps.Run([&] { return WriteSynced(temporary, bytes); })) {
-        Remove(temporary);
+    if (!WriteSynced(temporary, bytes, steps)) {
         return false;
     }
     KeepPermissions(target, temporary);
-    if (!steps.Run([&] { return Rename(temporary, target); })) {
-        Remove(temporary);
+    if (!steps.Rename(temporary, target)) {
+        RemovePath(temporary);
         return false;
     }
     SyncFolder(target.parent_path());
@@ -383,24 +386,22 @@ bool SaveSet(const std::vector<FileWrite>& files, Steps& steps) {
         const bool besideRecord = target.parent_path() == recordPath.parent_path();
         record.Entries.push_back({besideRecord ? target.filename() : target, *temporary, *backup});
     }
-    if (!steps.Run([&] { return WriteRecord(recordPath, record); })) {
+    if (!WriteRecord(recordPath, record, steps)) {
         return false;
     }
 
     bool staged = true;
     for (std::size_t i = 0; staged && i < files.size(); ++i) {
         const fs::path temporary = targets[i].parent_path() / record.Entries[i].Temporary;
-        staged = steps.Run([&] { return WriteSynced(temporary, files[i].Bytes); });
+        staged = WriteSynced(temporary, files[i].Bytes, steps);
     }
     for (std::size_t i = 0; staged && i < files.size(); ++i) {
         const fs::path& backup = record.Entries[i].Backup;
-        staged = backup.empty() || steps.Run([&] {
-            return CopySynced(targets[i], targets[i].parent_path() / backup);
-        });
+        staged = backup.empty() || CopySynced(targets[i], targets[i].parent_path() / backup, steps);
     }
     if (staged) {
         record.Now = Stage::Forward;
-        staged = steps.Run([&] { return WriteRecord(recordPath, record); });
+        staged = WriteRecord(recordPath, record, steps);
     }
     if (!staged) {
         // Nothing has been replaced: only the files of the save itself are removed.
@@ -414,11 +415,15 @@ bool SaveSet(const std::vector<FileWrite>& files, Steps& steps) {
     for (std::size_t i = 0; i < files.size(); ++i) {
         const fs::path temporary = targets[i].parent_path() / record.Entries[i].Temporary;
         KeepPermissions(targets[i], temporary);
-        if (!steps.Run([&] { return Rename(temporary, targets[i]); })) {
+        if (!steps.Rename(temporary, targets[i])) {
             // The files already replaced get their previous contents back. Should that be cut
-            // short, the record says so and the next open finishes it.
+            // short, the record says so and the next open finishes it. A record that cannot say
+            // so still leads the next open forward, so then the save is finished instead: an
+            // undo cut short under it would leave a mixed set.
             record.Now = Stage::Back;
-            steps.Run([&] { return WriteRecord(recordPath, record); });
+            if (!WriteRecord(recordPath, record, steps)) {
+                record.Now = Stage::Forward;
+            }
             Resolve(recordPath, record, steps);
             return false;
         }

@@ -22,15 +22,16 @@ struct FileWrite {
     std::string Bytes;
 };
 
-/// Called before every step of a save that changes something on disk, numbered from 0;
-/// returning false makes that step fail. Tests fail (or, by throwing, abandon) a save at each
-/// step in turn this way.
+/// Called before every step of a save that changes something on disk (each write, flush to the
+/// disk, rename and removal), numbered from 0; returning false makes that step fail. Tests fail
+/// (or, by throwing, abandon) a save at each step in turn this way.
 using SaveStepHook = std::function<bool(int step)>;
 
 /// Replaces every target of `files` with its bytes, all of them or none. The targets share one
 /// folder, which must exist; a target may not be a folder or another special file, nor a file
 /// whose permissions forbid writing it. Symbolic links are not followed here (see LinkTarget).
-/// Returns false on any failure, with every target as it was.
+/// Returns false on any failure, with every target as it was; only when a second failure stops
+/// the undo of the first is the save finished instead (now, or by the next RecoverFileSet).
 bool SaveFileSet(const std::vector<FileWrite>& files, const SaveStepHook& hook = {});
 
 /// Finishes or undoes a save of the set whose first file is `first` that was cut short, so the

@@ -18,18 +18,23 @@ std::vector<std::uint8_t> EncodeTestData(const TestValues& values) {
     return bytes;
 }
 
+bool DecodeTestData(std::span<const std::uint8_t> bytes, TestValues& values) {
+    if (bytes.size() < kTestDataFileSize) {
+        return false;
+    }
+    ByteReader in(bytes);
+    for (std::int16_t& value : values) {
+        value = in.I16();
+    }
+    return true;
+}
+
 bool LoadTestDataFile(const std::filesystem::path& file, TestValues& values,
                       fs::path& lastTestDataPath) {
     const auto bytes = ReadFileBytes(file, kTestDataFileSize);
-    if (!bytes || bytes->size() < kTestDataFileSize) {
+    if (!bytes || !DecodeTestData(*bytes, values)) {
         return false;
     }
-    ByteReader in(*bytes);
-    TestValues read{};
-    for (std::int16_t& value : read) {
-        value = in.I16();
-    }
-    values = read;
     lastTestDataPath = file;
     return true;
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,6 +20,10 @@ inline constexpr std::size_t kTestDataFileSize = 2 * kTestValueCount;
 
 /// The 64 bytes of the test data file for `values`.
 std::vector<std::uint8_t> EncodeTestData(const TestValues& values);
+
+/// Reads the first 64 bytes of `bytes` into `values`; fewer bytes return false and leave
+/// `values` as it was.
+bool DecodeTestData(std::span<const std::uint8_t> bytes, TestValues& values);
 
 /// Reads the first 64 bytes of `file` into `values` and sets `lastTestDataPath` to `file`. A
 /// file that is missing, unreadable or shorter than 64 bytes returns false and leaves both as

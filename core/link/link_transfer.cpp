@@ -61,11 +61,9 @@ bool LinkTransfer::Start(TransferKind kind) {
         const auto unfit =
             FirstUnsendableTestValue(image_.Factory.TestValues, UserTestValueIndices());
         if (unfit) {
-            std::string text(context_.Texts.Builtin(BuiltinText::TestValueDoesNotFit));
-            if (const auto at = text.find("%1"); at != std::string::npos) {
-                text.replace(at, 2, std::to_string(*unfit));
-            }
-            ShowMessage(text, MessageIcon::Exclamation);
+            ShowMessage(FillMarker(context_.Texts.Builtin(BuiltinText::TestValueDoesNotFit), "%1",
+                                   std::to_string(*unfit)),
+                        MessageIcon::Exclamation);
             return false;
         }
     }
@@ -491,10 +489,8 @@ void LinkTransfer::CheckReadBack(const BlockReply& reply) {
 }
 
 std::string LinkTransfer::VerifyReport() const {
-    std::string text(context_.Texts.Builtin(BuiltinText::VerifyFailed));
-    if (const auto at = text.find("%1"); at != std::string::npos) {
-        text.replace(at, 2, std::to_string(mismatches_.size()));
-    }
+    std::string text = FillMarker(context_.Texts.Builtin(BuiltinText::VerifyFailed), "%1",
+                                  std::to_string(mismatches_.size()));
     const std::size_t shown = std::min(mismatches_.size(), kMaxReportedMismatches);
     for (std::size_t i = 0; i < shown; ++i) {
         char address[8];

@@ -2,14 +2,10 @@
 
 #include <optional>
 
+#include "link/port_help.h"
+
 namespace rp70 {
 namespace {
-
-void ReplaceMarker(std::string& text, std::string_view marker, const std::string& value) {
-    if (const auto at = text.find(marker); at != std::string::npos) {
-        text.replace(at, marker.size(), value);
-    }
-}
 
 std::optional<BuiltinText> ReasonText(PortFault fault) {
     switch (fault) {
@@ -37,13 +33,12 @@ std::string PortFailureMessage(const PortFailure& failure, const LanguageTexts& 
     if (!reason) {
         return message;
     }
-    std::string detail(texts.Builtin(*reason));
-    ReplaceMarker(detail, "%1", failure.Port);
-    ReplaceMarker(detail, "%2", failure.SystemText);
+    std::string detail = FillMarker(FillMarker(texts.Builtin(*reason), "%1", failure.Port), "%2",
+                                    failure.SystemText);
 #ifdef __linux__
     if (failure.Fault == PortFault::PermissionDenied) {
         detail += ' ';
-        detail += texts.Builtin(BuiltinText::PortGroupHint);
+        detail += GroupHint(failure.Group, texts);
     }
 #endif
     return message + "\n" + detail;

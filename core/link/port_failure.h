@@ -21,6 +21,7 @@ struct PortFailure {
     PortFault Fault = PortFault::None;
     std::string Port;       ///< the port as the person chose it ("ttyUSB0", "COM3", "/dev/pts/5")
     std::string SystemText; ///< the system's own words, such as "Permission denied"
+    std::string Group = {}; ///< PermissionDenied: the group that owns the device, when known
 };
 
 /// The message shown when a transfer cannot open its port: the language text 2002, then on

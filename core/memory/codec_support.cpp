@@ -70,7 +70,13 @@ void PutText(RadioMemory& memory, int address, int width, std::string_view text,
 }
 
 void PutName(RadioMemory& memory, int address, int width, std::string_view text) {
-    PutText(memory, address, width, text, text.empty() ? 0x00 : 0x20);
+    // Blanks alone are no name: written as blanks they would read back as the empty name, which
+    // is written as NULs, so a second Write would differ from the first.
+    if (text.find_first_not_of(' ') == std::string_view::npos) {
+        PutText(memory, address, width, {}, 0x00);
+        return;
+    }
+    PutText(memory, address, width, text, 0x20);
 }
 
 std::string TakeText(const RadioMemory& memory, int address, int width) {

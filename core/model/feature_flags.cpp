@@ -9,4 +9,11 @@ void MergeFeatureByte(FeatureFlags& flags, std::uint8_t featureByte) {
     flags.HasFeature4 = flags.HasFeature4 || (featureByte & 0x10) != 0;
 }
 
+void MergeFeatureFlags(FeatureFlags& flags, const FeatureFlags& other) {
+    flags.HasFiveTone = flags.HasFiveTone || other.HasFiveTone;
+    flags.HasTwoTone = flags.HasTwoTone || other.HasTwoTone;
+    flags.HasDTMF = flags.HasDTMF || other.HasDTMF;
+    flags.HasFeature4 = flags.HasFeature4 || other.HasFeature4;
+}
+
 } // namespace rp70

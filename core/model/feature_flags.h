@@ -21,4 +21,7 @@ struct FeatureFlags {
 /// Flags already on stay on; bits 3 … 0 mean nothing.
 void MergeFeatureByte(FeatureFlags& flags, std::uint8_t featureByte);
 
+/// Switches on in `flags` every flag that is on in `other`.
+void MergeFeatureFlags(FeatureFlags& flags, const FeatureFlags& other);
+
 } // namespace rp70

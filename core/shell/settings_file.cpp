@@ -39,7 +39,10 @@ std::optional<bool> ParseBooleanText(std::string_view text) {
 }
 
 SettingsFileValues ReadSettingsFile(const std::filesystem::path& settingsFile) {
-    const IniFile ini = IniFile::Load(settingsFile).value_or(IniFile{});
+    return SettingsFromIni(IniFile::Load(settingsFile).value_or(IniFile{}));
+}
+
+SettingsFileValues SettingsFromIni(const IniFile& ini) {
     const auto read = [&ini](std::string_view key) {
         return std::string(TrimBlanks(ini.GetString(kSection, key, "", kSettingsBufferSize)));
     };

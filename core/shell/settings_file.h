@@ -37,6 +37,8 @@
 
 namespace rp70 {
 
+class IniFile;
+
 /// Buffer size for values of the settings file (values up to 511 characters).
 inline constexpr std::size_t kSettingsBufferSize = 512;
 
@@ -59,6 +61,9 @@ std::optional<bool> ParseBooleanText(std::string_view text);
 /// A whole number within 16 bits: optional sign and decimal digits only;
 /// nullopt for anything else.
 std::optional<std::int16_t> ParseInt16(std::string_view text);
+
+/// The values of section "language" of `ini`, read as ReadSettingsFile does.
+SettingsFileValues SettingsFromIni(const IniFile& ini);
 
 /// Reads the four keys of section "language". Never fails: a missing file,
 /// section or key, or a malformed value gives the default named above.

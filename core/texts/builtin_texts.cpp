@@ -9,7 +9,7 @@ namespace {
 using Pair = std::pair<std::string_view, std::string_view>;
 
 // Indexed by BuiltinText.
-constexpr std::array<Pair, 66> kPairs = {{
+constexpr std::array<Pair, 68> kPairs = {{
     {"Read data from radio", "从对讲机读取数据"},
     {"Write data to radio", "向对讲机写入数据"},
     {"Completion percentage:", "完成进度:"},
@@ -38,12 +38,20 @@ constexpr std::array<Pair, 66> kPairs = {{
     {"Port %1 is not there: check that the cable is plugged in.",
      "串口%1不存在：请检查写频线是否已插好。"},
     {"Port %1 may not be opened by this user (%2).", "当前用户无权打开串口%1（%2）。"},
-    {"Add your user to the dialout group (sudo usermod -aG dialout $USER), then log out and in "
-     "again.",
-     "请将当前用户加入 dialout 组（sudo usermod -aG dialout $USER），然后注销并重新登录。"},
-    {"Port %1 is in use by another program (%2); close that program and try again.",
-     "串口%1正被其他程序占用（%2），请关闭该程序后重试。"},
+    {"Add your user to the %1 group (sudo usermod -aG %1 $USER), then log out and in again.",
+     "请将当前用户加入 %1 组（sudo usermod -aG %1 $USER），然后注销并重新登录。"},
+    {"Port %1 is busy: another program is using it (%2); close that program and try again.",
+     "串口%1忙：正被其他程序占用（%2），请关闭该程序后重试。"},
     {"Port %1: %2", "串口%1：%2"},
+    {"No USB serial port is present, and there are signs of the braille display service brltty "
+     "(a running process or kernel log lines): it may be holding the USB serial adapter. Stop it "
+     "with sudo systemctl stop brltty (for good: sudo systemctl mask brltty-udev.service "
+     "brltty.service, or sudo apt remove brltty), then plug the cable in again.",
+     "没有USB串口，而系统中有盲文显示服务 brltty 的迹象（正在运行的进程或内核日志）："
+     "它可能占用了USB串口适配器。请用 sudo systemctl stop brltty 停止它（永久停用："
+     "sudo systemctl mask brltty-udev.service brltty.service，或 sudo apt remove brltty），"
+     "然后重新插入写频线。"},
+    {"This user may not open %1 (group %2).", "当前用户无权打开%1（%2 组）。"},
     {"KT_RP70 Radio Programming Information", "KT_RP70 对讲机编程信息"},
     {"Model Type", "机型类型"},
     {"Frequency", "频率"},
@@ -91,6 +99,15 @@ static_assert(kPairs.size() == static_cast<std::size_t>(BuiltinText::CompareNoDi
 std::string_view BuiltinTextFor(BuiltinText text, Language language) {
     const Pair& pair = kPairs[static_cast<std::size_t>(text)];
     return language == Language::Chinese ? pair.second : pair.first;
+}
+
+std::string FillMarker(std::string_view original, std::string_view marker, std::string_view value) {
+    std::string text(original);
+    for (auto at = text.find(marker); at != std::string::npos;
+         at = text.find(marker, at + value.size())) {
+        text.replace(at, marker.size(), value);
+    }
+    return text;
 }
 
 } // namespace rp70

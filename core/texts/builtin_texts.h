@@ -1,6 +1,7 @@
 #pragma once
 // Messages and captions built into the program as English/Chinese pairs.
 
+#include <string>
 #include <string_view>
 
 namespace rp70 {
@@ -37,9 +38,11 @@ enum class BuiltinText {
     PortNotChosen,
     PortMissing,
     PortPermissionDenied,
-    PortGroupHint, ///< Linux: the group that may open serial ports
+    PortGroupHint, ///< Linux: how to join the group ("%1") that may open the port
     PortBusy,
     PortOtherFault,
+    PortBrlttyHint,   ///< Linux: the braille display service may be holding the adapter
+    PortNotPermitted, ///< "%1" the port, "%2" the group that may open it
     // The printed report and its selection dialog.
     ReportTitle,
     ReportModelType,
@@ -84,5 +87,8 @@ enum class BuiltinText {
 };
 
 std::string_view BuiltinTextFor(BuiltinText text, Language language);
+
+/// `text` with every `marker` ("%1", "%2") replaced by `value`.
+std::string FillMarker(std::string_view text, std::string_view marker, std::string_view value);
 
 } // namespace rp70

@@ -108,7 +108,9 @@ IniFile IniFile::Parse(std::string_view text) {
         const auto end = text.find('\n');
         std::string_view raw = text.substr(0, end);
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (!raw.empty() && raw.back() == '\r') {
+        // Every CR at the end belongs to the line ending: a file converted to CR LF twice
+        // ends its lines in CR CR LF.
+        while (!raw.empty() && raw.back() == '\r') {
             raw.remove_suffix(1);
         }
         file.lines_.push_back(ParseLine(std::string(raw)));

@@ -29,7 +29,9 @@ double Luminance(const QColor& colour) {
 }
 
 double Contrast(const QColor& a, const QColor& b) {
-    const auto [darker, lighter] = std::minmax(Luminance(a), Luminance(b));
+    // The list form returns the values; the two-argument form would return references to the
+    // temporaries, gone by the next line.
+    const auto [darker, lighter] = std::minmax({Luminance(a), Luminance(b)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 

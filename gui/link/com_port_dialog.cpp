@@ -22,6 +22,10 @@ namespace {
 /// Milliseconds between two looks at the system's ports.
 constexpr int kRefreshIntervalMs = 1000;
 
+/// Item data roles of the port list beside the device path (Qt::UserRole).
+constexpr int kDescriptionRole = Qt::UserRole + 1;
+constexpr int kWarningRole = Qt::UserRole + 2;
+
 /// The highest port of the fixed port list.
 constexpr int kFixedPortCount = 255;
 
@@ -50,6 +54,14 @@ ComPortDialog::ComPortDialog(ProgramState& state, PortLister lister, QWidget* pa
     portCombo_->setInsertPolicy(QComboBox::NoInsert);
     portCombo_->setMinimumContentsLength(18);
     label->setBuddy(portCombo_);
+    description_ = new QLabel(this);
+    description_->setObjectName(QStringLiteral("portDescription"));
+    warning_ = new QLabel(this);
+    warning_->setObjectName(QStringLiteral("portWarning"));
+    warning_->setWordWrap(true);
+    warning_->setStyleSheet(QStringLiteral("color: #b00000"));
+    connect(portCombo_, &QComboBox::currentIndexChanged, this, &ComPortDialog::ShowPortDetails);
+    connect(portCombo_, &QComboBox::editTextChanged, this, &ComPortDialog::ShowPortDetails);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ComPortDialog::accept);
@@ -57,8 +69,10 @@ ComPortDialog::ComPortDialog(ProgramState& state, PortLister lister, QWidget* pa
 
     auto* form = new QFormLayout;
     form->addRow(label, portCombo_);
+    form->addRow(QString(), description_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
+    layout->addWidget(warning_);
     layout->addWidget(buttons);
 
     refreshTimer_ = new QTimer(this);
@@ -81,10 +95,35 @@ void ComPortDialog::FillPorts(const QList<SerialPortEntry>& ports) {
     portCombo_->clear();
     for (const SerialPortEntry& port : ports) {
         portCombo_->addItem(port.PortName, port.SystemLocation);
+        const int index = portCombo_->count() - 1;
         if (!port.Description.isEmpty()) {
-            portCombo_->setItemData(portCombo_->count() - 1, port.Description, Qt::ToolTipRole);
+            portCombo_->setItemData(index, port.Description, Qt::ToolTipRole);
         }
+        QString description = port.Description;
+        if (!port.Manufacturer.isEmpty()) {
+            description += (description.isEmpty() ? "(" : " (") + port.Manufacturer + ")";
+        }
+        if (port.VendorId && port.ProductId) {
+            description += QStringLiteral(" USB %1:%2")
+                               .arg(*port.VendorId, 4, 16, QLatin1Char('0'))
+                               .arg(*port.ProductId, 4, 16, QLatin1Char('0'));
+        }
+        portCombo_->setItemData(index, description.trimmed(), kDescriptionRole);
+        portCombo_->setItemData(index, ToQt(PortAccessWarning(CheckOf(port), state_.Texts)),
+                                kWarningRole);
     }
+    ShowPortDetails();
+}
+
+void ComPortDialog::ShowPortDetails() {
+    const int index = portCombo_->currentIndex();
+    const bool listed = index >= 0 && portCombo_->itemText(index) == portCombo_->currentText();
+    description_->setText(listed ? portCombo_->itemData(index, kDescriptionRole).toString()
+                                 : QString());
+    const QString warning =
+        listed ? portCombo_->itemData(index, kWarningRole).toString() : QString();
+    warning_->setText(warning);
+    warning_->setVisible(!warning.isEmpty());
 }
 
 bool ComPortDialog::SameEntries(const QList<SerialPortEntry>& ports) const {
@@ -159,6 +198,7 @@ void ComPortDialog::RefreshPorts() {
             edit->setCursorPosition(cursor);
         }
         edit->setModified(editing);
+        ShowPortDetails();
         return;
     }
     int found = entryChosen ? FindEntry(chosenLocation, text) : -1;
@@ -169,6 +209,7 @@ void ComPortDialog::RefreshPorts() {
     if (found < 0) {
         portCombo_->setEditText(QString());
     }
+    ShowPortDetails();
 }
 
 void ComPortDialog::accept() {

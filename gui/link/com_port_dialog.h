@@ -9,6 +9,7 @@
 #include "shell/startup.h"
 
 class QComboBox;
+class QLabel;
 class QTimer;
 
 namespace rp70::gui {
@@ -47,10 +48,15 @@ private:
     int FindEntry(const QString& location, const QString& name) const;
     /// Shows the configured port (or device) of the program state.
     void ShowConfiguredPort();
+    /// Shows the description and, when this user may not open it, the warning of the port
+    /// chosen; nothing for a typed device.
+    void ShowPortDetails();
 
     ProgramState& state_;
     PortLister lister_;
     QComboBox* portCombo_;
+    QLabel* description_;
+    QLabel* warning_;
     QTimer* refreshTimer_;
 };
 

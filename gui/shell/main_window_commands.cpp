@@ -140,8 +140,8 @@ void MainWindow::WriteToRadio() {
 void MainWindow::KeepBackup(const RadioImage& image, BackupKind kind) {
     if (!SaveBackup(state_.Folder, image, kind, std::chrono::system_clock::now(),
                     state_.Settings.BackupLimit)) {
-        std::string text(state_.Texts.Builtin(BuiltinText::BackupNotSaved));
-        text.replace(text.find("%1"), 2, Utf8Of(BackupFolder(state_.Folder)));
+        const std::string text = FillMarker(state_.Texts.Builtin(BuiltinText::BackupNotSaved), "%1",
+                                            Utf8Of(BackupFolder(state_.Folder)));
         ui_.Show(Message{text, "", MessageIcon::Warning, MessageButtons::Ok});
     }
 }

@@ -7,8 +7,12 @@
 #include <vector>
 
 #include <fcntl.h>
+#include <grp.h>
 #include <poll.h>
 #include <pty.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -89,6 +93,49 @@ private slots:
         }
         ::close(slave_);
         master_ = slave_ = -1;
+    }
+
+    void aSecondOpenOfThePortIsRefusedAsBusy() {
+        SerialLinkPort second(port_->PortName());
+        QVERIFY(!second.Open());
+        QCOMPARE(second.OpenFailure().Fault, PortFault::Busy);
+        port_->Close();
+        QVERIFY2(second.Open(), qPrintable(second.LastError()));
+    }
+
+    void aPortThisUserMayNotOpenNamesTheGroupToJoin() {
+        if (::geteuid() != 0) {
+            QSKIP("changing the owner of the terminal needs the super-user");
+        }
+        const group* dialout = ::getgrnam("dialout");
+        const passwd* nobody = ::getpwnam("nobody");
+        if (dialout == nullptr || nobody == nullptr) {
+            QSKIP("no dialout group or nobody user on this system");
+        }
+        port_->Close();
+        const char* device = ::ttyname(slave_);
+        QVERIFY(::chown(device, 0, dialout->gr_gid) == 0 && ::chmod(device, 0660) == 0);
+        const gid_t userGroup = nobody->pw_gid;
+        const uid_t user = nobody->pw_uid;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            // An ordinary user outside the group: the port is refused, and the message says
+            // which group to join.
+            if (::setgroups(0, nullptr) != 0 || ::setgid(userGroup) != 0 || ::setuid(user) != 0) {
+                ::_exit(2);
+            }
+            SerialLinkPort denied(QString::fromLocal8Bit(device));
+            const bool opened = denied.Open();
+            const std::string message = PortFailureMessage(denied.OpenFailure(), {});
+            ::_exit(!opened && denied.OpenFailure().Fault == PortFault::PermissionDenied &&
+                            message.find("sudo usermod -aG dialout $USER") != std::string::npos
+                        ? 0
+                        : 1);
+        }
+        int status = 0;
+        QCOMPARE(::waitpid(child, &status, 0), child);
+        QVERIFY(WIFEXITED(status));
+        QCOMPARE(WEXITSTATUS(status), 0);
     }
 
     void bytesWaitForTheThresholdAndArriveAtOnce() {

@@ -6,9 +6,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <memory>
 #include <string>
 #ifndef _WIN32
+#include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -283,6 +288,36 @@ TEST_F(DataFileTest, LegacyFileReadsLikeTheSameRecordBehindABlock) {
     EXPECT_NE(snapshotOnly.Record, fromModern.Record); // the working image is not touched
 }
 
+// The block holding `text` (ten characters and the marker) as the password block stores it.
+PasswordBlock BlockHolding(std::string_view text) {
+    const std::string plain = std::string(text) + std::string(kPasswordMarker);
+    PasswordBlock block{};
+    for (std::size_t k = 0; k < kPasswordBlockSize; ++k) {
+        for (std::size_t j = 0; j < 8; ++j) {
+            const std::size_t bit = 127 - 16 * j - k;
+            if (((static_cast<unsigned char>(plain[k]) >> j) & 1U) == 0) {
+                block[bit / 8] = static_cast<std::uint8_t>(block[bit / 8] | (1U << (bit % 8)));
+            }
+        }
+    }
+    return block;
+}
+
+// A password that could never be typed (blanks before a NUL) would lock the file for good.
+TEST(DataFileDecode, ThePasswordEndsAtItsFirstNulWithoutBlanks) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {std::string("ABC123 \0  ", 10), "ABC123"},
+        {std::string("ABC\0DEF   ", 10), "ABC"},
+        {"ABC123    ", "ABC123"},
+        {"0123456789", "0123456789"},
+    };
+    for (const auto& [stored, password] : cases) {
+        const auto contents = DecodeDataFile(EncodeDataFile(BlockHolding(stored), ImageRecord{}));
+        ASSERT_TRUE(contents.has_value());
+        EXPECT_EQ(contents->Password, password);
+    }
+}
+
 TEST_F(DataFileTest, FallbackTemplateGivesTheSettingsOfAnotherBand) {
     auto image = FilledImage(); // band 48, three channels
     Save(*image, "modern.dat", "");
@@ -511,16 +546,25 @@ TEST_F(DataFileTest, ALinkedDataFileIsSavedWithItsChannelFileBesideTheFileItName
     EXPECT_EQ(TextOf(opened.Channels[0].Name), "EDITED");
 }
 
-// Whatever step of a save fails, or is the last before the program dies, the files that open
-// afterwards are one whole set, the old or the new, byte for byte, with nothing left beside.
+/// The data file, channel file and test data file beside `dat`, as bytes.
+std::vector<Bytes> SetOf(const fs::path& dat) {
+    return {test::ReadFileBytes(dat), test::ReadFileBytes(ChannelFilePath(dat)),
+            test::ReadFileBytes(fs::path(dat).replace_extension(".ted"))};
+}
+
+// Whatever step of a save fails (once, or again while the failure is handled) or is the last
+// before the program dies, a save that returns has told the person whether it failed, and the
+// files that open afterwards are one whole set, the old or the new, byte for byte, with nothing
+// left beside.
 TEST_F(DataFileTest, ASaveCutShortAtAnyStepLeavesOneWholeSet) {
     struct Died {};
-    const auto setIn = [&](const char* sub) {
-        const fs::path dat = folder.Path() / sub / "radio.dat";
-        return std::vector<Bytes>{test::ReadFileBytes(dat),
-                                  test::ReadFileBytes(ChannelFilePath(dat)),
-                                  test::ReadFileBytes(folder.Path() / sub / "radio.ted")};
+    struct Faults {
+        const char* what;
+        std::vector<int> fails; ///< steps that fail, counted from the step under test
+        std::optional<int> dies;
     };
+    const std::array plans{Faults{"fails", {0}, std::nullopt}, Faults{"dies", {}, 0},
+                           Faults{"fails twice, then dies", {0, 1}, 3}};
     auto image = FilledImage();
     image->Factory.FactoryMode = true;
     for (const char* sub : {"old", "new", "work"}) {
@@ -528,59 +572,130 @@ TEST_F(DataFileTest, ASaveCutShortAtAnyStepLeavesOneWholeSet) {
     }
     Save(*image, "old/radio.dat", "");
     image->Channels[3] = Channel(40, "044500000", "FOUR"); // a longer channel file
+    image->Record.ChannelCount = 4;
     image->Factory.TestValues[7] = 77;
+    const auto edited = std::make_unique<RadioImage>(*image);
     Save(*image, "new/radio.dat", "PW");
-    const std::vector<Bytes> oldSet = setIn("old");
-    const std::vector<Bytes> newSet = setIn("new");
+    const std::vector<Bytes> oldSet = SetOf(folder.Path() / "old" / "radio.dat");
+    const std::vector<Bytes> newSet = SetOf(folder.Path() / "new" / "radio.dat");
     const fs::path work = folder.Path() / "work";
-    std::vector<FileWrite> writes;
-    for (std::size_t i = 0; i < newSet.size(); ++i) {
-        const fs::path target = work / std::array{"radio.dat", "radio.fre", "radio.ted"}[i];
-        writes.push_back({target, std::string(newSet[i].begin(), newSet[i].end())});
-    }
 
-    for (const bool dies : {false, true}) {
+    for (const Faults& plan : plans) {
         for (int at = 0;; ++at) {
+            SCOPED_TRACE(testing::Message() << plan.what << " at step " << at);
             fs::remove_all(work);
             fs::copy(folder.Path() / "old", work);
+            auto attempt = std::make_unique<RadioImage>(*edited);
+            attempt->CurrentFilePath = (work / "radio.dat").string();
             bool reached = false;
             const SaveStepHook hook = [&](int step) {
-                if (step != at) {
-                    return true;
-                }
-                reached = true;
-                if (dies) {
+                reached = reached || step == at;
+                if (plan.dies && step == at + *plan.dies) {
                     throw Died{};
                 }
-                return false;
+                return std::find(plan.fails.begin(), plan.fails.end(), step - at) ==
+                       plan.fails.end();
             };
-            bool saved = false;
+            user.ui.shown.clear();
+            user.ui.passwords.assign(1, "PW");
             try {
-                saved = SaveFileSet(writes, hook);
+                const bool saved = SaveDataFile(user.ctx, *attempt, hook);
+                EXPECT_EQ(user.ui.Texts(), saved ? std::vector<std::string>{}
+                                                 : std::vector<std::string>{"file error."});
+                EXPECT_EQ(IsUnchanged(*attempt), saved);
+                if (plan.fails.size() == 1) {
+                    // Once every new content is in place the save has succeeded, whatever fails
+                    // while the copies and the record are removed.
+                    EXPECT_EQ(SetOf(work / "radio.dat"), saved ? newSet : oldSet);
+                }
+                if (!reached) {
+                    EXPECT_TRUE(saved);
+                    break;
+                }
             } catch (const Died&) {
             }
-            SCOPED_TRACE(testing::Message() << (dies ? "died" : "failed") << " at step " << at);
-            if (!dies) {
-                // Once every new content is in place the save has succeeded, whatever fails
-                // while the copies and the record are removed.
-                EXPECT_TRUE(saved || reached);
-                EXPECT_EQ(setIn("work"), saved ? newSet : oldSet);
-            }
+            // An open that cannot finish a save cut short reads nothing; one that can, reads a
+            // whole set.
             RadioImage opened;
             opened.Factory.FactoryMode = true;
             user.ui.passwords.assign(1, "PW");
+            const SaveStepHook failing = [](int) { return false; };
+            if (LoadDataFile(user.ctx, opened, (work / "radio.dat").string(), FailureMessage::Show,
+                             failing) == LoadResult::Loaded) {
+                const std::vector<Bytes> found = SetOf(work / "radio.dat");
+                EXPECT_TRUE(found == oldSet || found == newSet);
+            }
+            user.ui.passwords.assign(1, "PW");
             ASSERT_EQ(LoadDataFile(user.ctx, opened, (work / "radio.dat").string()),
                       LoadResult::Loaded);
-            const std::vector<Bytes> found = setIn("work");
+            const std::vector<Bytes> found = SetOf(work / "radio.dat");
             EXPECT_TRUE(found == oldSet || found == newSet);
             EXPECT_EQ(test::NamesIn(work),
                       (std::vector<fs::path>{"radio.dat", "radio.fre", "radio.ted"}));
-            if (!reached) {
-                EXPECT_EQ(found, newSet);
+        }
+    }
+}
+
+// A disk that fills up during a save fails it like any other failure, at whatever step the
+// space runs out: the person is told, the old files stay as they were and nothing is left
+// beside them. A small file system is mounted for it, in a mount namespace of this process.
+TEST_F(DataFileTest, ASaveOnAFullDiskFailsAndKeepsTheOldFiles) {
+#ifdef _WIN32
+    GTEST_SKIP() << "a small file system cannot be mounted by a test on Windows";
+#else
+    const fs::path disk = folder.Path() / "disk";
+    fs::create_directory(disk);
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+        ::mount("rp70-test", disk.c_str(), "tmpfs", 0, "size=128k") != 0) {
+        GTEST_SKIP() << "cannot mount a small file system here: " << std::strerror(errno);
+    }
+    auto image = FilledImage();
+    image->Factory.FactoryMode = true;
+    Save(*image, "radio.dat", "");
+    const std::vector<Bytes> oldSet = SetOf(folder.Path() / "radio.dat");
+    for (std::int16_t slot = 3; slot < 200; ++slot) {
+        image->Channels[slot] = Channel(static_cast<std::int16_t>(slot + 1), "044500000", "MANY");
+    }
+    image->Record.ChannelCount = 200;
+    const auto edited = std::make_unique<RadioImage>(*image);
+
+    int failed = 0;
+    int saved = 0;
+    for (std::size_t filler = 0;; filler += 4096) {
+        SCOPED_TRACE(testing::Message() << filler << " bytes taken");
+        for (const fs::path& name : test::NamesIn(disk)) {
+            fs::remove(disk / name);
+        }
+        for (const char* name : {"radio.dat", "radio.fre", "radio.ted"}) {
+            fs::copy_file(folder.Path() / name, disk / name);
+        }
+        {
+            std::ofstream out(disk / "filler", std::ios::binary);
+            out << std::string(filler, 'x') << std::flush;
+            if (!out) {
                 break;
             }
         }
+        auto attempt = std::make_unique<RadioImage>(*edited);
+        attempt->CurrentFilePath = disk / "radio.dat";
+        user.ui.shown.clear();
+        user.ui.passwords.assign(1, std::nullopt);
+        if (SaveDataFile(user.ctx, *attempt)) {
+            ++saved;
+            EXPECT_EQ(SetOf(disk / "radio.dat")[1].size(), 200 * 108U);
+            continue;
+        }
+        ++failed;
+        EXPECT_EQ(user.ui.Texts(), (std::vector<std::string>{"file error."}));
+        EXPECT_EQ(SetOf(disk / "radio.dat"), oldSet);
+        EXPECT_EQ(test::NamesIn(disk),
+                  (std::vector<fs::path>{"filler", "radio.dat", "radio.fre", "radio.ted"}));
     }
+    EXPECT_GT(saved, 0);
+    EXPECT_GT(failed, 2);
+    ::umount2(disk.c_str(), MNT_DETACH);
+#endif
 }
 
 class FactoryFilesTest : public DataFileTest {

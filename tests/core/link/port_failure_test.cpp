@@ -16,8 +16,8 @@ TEST(PortFailureMessage, KeepsTheCableTextAndAddsThePortAndTheReason) {
         {PortFault::Missing, "Port ttyUSB0 is not there", "串口ttyUSB0不存在"},
         {PortFault::PermissionDenied, "Port ttyUSB0 may not be opened by this user (why).",
          "当前用户无权打开串口ttyUSB0（why）"},
-        {PortFault::Busy, "Port ttyUSB0 is in use by another program (why)",
-         "串口ttyUSB0正被其他程序占用（why）"},
+        {PortFault::Busy, "Port ttyUSB0 is busy: another program is using it (why)",
+         "串口ttyUSB0忙：正被其他程序占用（why）"},
         {PortFault::Other, "Port ttyUSB0: why", "串口ttyUSB0：why"},
         {PortFault::NotChosen, "No serial port is chosen", "未选择串口"},
     };

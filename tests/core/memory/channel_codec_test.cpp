@@ -560,6 +560,33 @@ TEST(ChannelDecode, ShortNamesEndWithANul) {
     }
 }
 
+// A name read from a radio and written back is written the same the second time; blanks alone
+// are the empty name.
+TEST(ChannelNameRoundTrip, ASecondWriteEqualsTheFirst) {
+    using Name = std::array<std::uint8_t, 7>;
+    const std::vector<std::pair<Name, Name>> cases = {
+        {{' ', ' ', 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0, 0}},
+        {{' ', ' ', ' ', ' ', ' ', ' ', ' '}, {0, 0, 0, 0, 0, 0, 0}},
+        {{'A', 'B', ' ', 0, 0, 0, 0}, {'A', 'B', ' ', ' ', ' ', ' ', ' '}},
+        {{' ', 'A', 0, 0, 0, 0, 0}, {' ', 'A', ' ', ' ', ' ', ' ', ' '}},
+    };
+    const auto writtenName = [](const Name& read) {
+        Block block = FreqBlock(0x01, 0x45, 0, 0);
+        std::copy(read.begin(), read.end(), block.begin() + 19);
+        RadioMemory memory = ReadMemory({{1, block}});
+        RadioImage image = DecodeTarget();
+        GetCommDataByFrequency(image, memory);
+        const Encoded e = Encode({image.Channels[0]});
+        Name name{};
+        std::copy_n(e.Memory.begin() + 0x2013, 7, name.begin());
+        return name;
+    };
+    for (const auto& [read, written] : cases) {
+        EXPECT_EQ(writtenName(read), written) << read[0] << read[1];
+        EXPECT_EQ(writtenName(written), written) << read[0] << read[1];
+    }
+}
+
 TEST(ChannelDecode, OnlyChannelsInUseWithAReceiveNumberAreAdded) {
     RadioMemory memory = ReadMemory({
         {1, FreqBlock(0xFF, 0xFF, 0xFF, 0xFF)}, // empty receive frequency

@@ -26,5 +26,11 @@ TEST(FeatureFlagsMerge, HighFourBitsSwitchTheFlagsOn) {
     }
 }
 
+TEST(FeatureFlagsMerge, FlagsOfAnotherRadioOnlySwitchFlagsOn) {
+    FeatureFlags flags{true, false, false, true};
+    MergeFeatureFlags(flags, {false, true, false, false});
+    EXPECT_EQ(flags, (FeatureFlags{true, true, false, true}));
+}
+
 } // namespace
 } // namespace rp70

@@ -93,6 +93,15 @@ TEST(IniFileRead, AcceptsCrLfAndLfLineEndsAndSkipsByteOrderMark) {
     EXPECT_EQ(mixed.Find("OTHER", "102"), "Cancel");
 }
 
+// A file converted to CR LF twice: the CRs belong to the line ending, not to the value, and the
+// text written back reads the same again.
+TEST(IniFileRead, CarriageReturnsBeforeTheLineBreakAreNoPartOfTheLine) {
+    const IniFile file = IniFile::Parse("[language]\r\r\ncomPort=3\r\r\nStopBit=1\r");
+    EXPECT_EQ(file.Find("language", "comPort"), "3");
+    EXPECT_EQ(file.Find("language", "StopBit"), "1");
+    EXPECT_EQ(IniFile::Parse(file.Text()).Text(), file.Text());
+}
+
 TEST(IniFileRead, PassesUtf8BytesThrough) {
     const std::string chinese = "从对讲机读取数据";
     const IniFile ini = IniFile::Parse("[OTHER]\n2004= " + chinese + " \n");

@@ -113,6 +113,17 @@ TEST(LanguageTextsLoad, BuiltinTextFollowsTheLanguage) {
     EXPECT_EQ(english.Builtin(BuiltinText::FileError), "file error.");
 }
 
+TEST(BuiltinTextMarkers, EveryMarkerIsFilledOnceAndTheValueIsLeftAsItIs) {
+    struct Case {
+        std::string_view text, value, expected;
+    };
+    for (const Case& c :
+         {Case{"-aG %1 (%1)", "uucp", "-aG uucp (uucp)"}, Case{"no marker", "x", "no marker"},
+          Case{"%1 and %2", "%1%2", "%1%2 and %2"}}) {
+        EXPECT_EQ(FillMarker(c.text, "%1", c.value), c.expected) << c.text;
+    }
+}
+
 TEST(LanguageTextsFileName, NamesTheFileOfEachLanguage) {
     EXPECT_EQ(LanguageFileName(Language::English), "english.ini");
     EXPECT_EQ(LanguageFileName(Language::Chinese), "chinese.ini");

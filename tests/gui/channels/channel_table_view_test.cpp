@@ -37,7 +37,7 @@ double ContrastRatio(const QColor& a, const QColor& b) {
         return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
                0.0722 * linear(colour.blueF());
     };
-    const auto [darker, lighter] = std::minmax(luminance(a), luminance(b));
+    const auto [darker, lighter] = std::minmax({luminance(a), luminance(b)});
     return (lighter + 0.05) / (darker + 0.05);
 }
 

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +84,28 @@ private slots:
         QCOMPARE(Entries(combo), (QStringList{"COM3", "COM10"}));
         QCOMPARE(combo->currentText(), QString("COM10"));
         QCOMPARE(combo->currentData().toString(), QString("\\\\.\\COM10"));
+    }
+
+    void showsTheDescriptionAndWarnsOfAPortThisUserMayNotOpen() {
+        SerialPortEntry denied = Tty("ttyUSB1");
+        denied.VendorId = 0x1a86;
+        denied.ProductId = 0x7523;
+        denied.Access = PortAccess::Denied;
+        denied.Group = "uucp";
+        ports_ = {Tty("ttyUSB0"), denied};
+        ComPortDialog dialog(state_, Lister());
+        auto* combo = dialog.findChild<QComboBox*>("portCombo");
+        auto* description = dialog.findChild<QLabel*>("portDescription");
+        auto* warning = dialog.findChild<QLabel*>("portWarning");
+        combo->setCurrentIndex(0);
+        QCOMPARE(description->text(), QString("USB serial"));
+        QVERIFY(warning->isHidden());
+        combo->setCurrentIndex(1);
+        QCOMPARE(description->text(), QString("USB serial USB 1a86:7523"));
+        QVERIFY(!warning->isHidden());
+        QVERIFY2(warning->text().contains("ttyUSB1") &&
+                     warning->text().contains("sudo usermod -aG uucp $USER"),
+                 qPrintable(warning->text()));
     }
 
     void aPortThatIsGoneShowsTheFirstAndOkStoresIt() {
