@@ -8,12 +8,12 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
 #include "cli_program.h"
 #include "commands.h"
+#include "console.h"
 #include "device_access.h"
 #include "editors/radio_info_view.h"
 #include "factory/factory_mode.h"
@@ -41,7 +41,7 @@ namespace {
 class ProgressLine {
 public:
     explicit ProgressLine(const LanguageTexts& texts)
-        : texts_(texts), enabled_(isatty(STDERR_FILENO) != 0) {}
+        : texts_(texts), enabled_(ErrorIsTerminal()) {}
 
     void Show(TransferKind kind) {
         Show(kind == TransferKind::Write ? BuiltinText::ProgressTitleWrite

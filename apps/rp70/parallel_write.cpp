@@ -8,9 +8,9 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
+#include "console.h"
 #include "files/backups.h"
 #include "interrupt_watch.h"
 #include "link_options.h"
@@ -25,7 +25,7 @@ namespace {
 class ProgressBoard {
 public:
     ProgressBoard(const QStringList& ports, const LanguageTexts& texts)
-        : texts_(texts), terminal_(isatty(STDERR_FILENO) != 0) {
+        : texts_(texts), terminal_(ErrorIsTerminal()) {
         for (const QString& port : ports) {
             width_ = std::max(width_, static_cast<int>(port.size()));
             rows_.push_back({port.toStdString(), {}, 0});

@@ -1,13 +1,11 @@
 #include "terminal_interaction.h"
 
 #include <cctype>
-#include <csignal>
 #include <cstdio>
 #include <iostream>
-#include <termios.h>
-#include <unistd.h>
 #include <utility>
 
+#include "console.h"
 #include "link/radio_password.h"
 
 namespace rp70::cli {
@@ -21,53 +19,6 @@ std::string OneLine(const std::string& text) {
         } else if (text[i] == '\n' || i + 1 == text.size() || text[i + 1] != '\n') {
             line += ' '; // CR LF makes one space
         }
-    }
-    return line;
-}
-
-/// While it exists, Ctrl+C breaks off a line being typed instead of waiting for Enter: the
-/// program's own Ctrl+C handler (if any) stays, but no longer restarts the interrupted read.
-class InterruptiblePrompt {
-public:
-    InterruptiblePrompt() {
-        if (sigaction(SIGINT, nullptr, &previous_) == 0 && previous_.sa_handler != SIG_DFL &&
-            previous_.sa_handler != SIG_IGN) {
-            struct sigaction breaking = previous_;
-            breaking.sa_flags &= ~SA_RESTART;
-            changed_ = sigaction(SIGINT, &breaking, nullptr) == 0;
-        }
-    }
-    ~InterruptiblePrompt() {
-        if (changed_) {
-            sigaction(SIGINT, &previous_, nullptr);
-        }
-    }
-    InterruptiblePrompt(const InterruptiblePrompt&) = delete;
-    InterruptiblePrompt& operator=(const InterruptiblePrompt&) = delete;
-
-private:
-    struct sigaction previous_ {};
-    bool changed_ = false;
-};
-
-/// One line typed at the terminal without echo; nullopt at end of input or on Ctrl+C.
-std::optional<std::string> ReadHiddenLine() {
-    const InterruptiblePrompt interruptible;
-    termios old{};
-    const bool terminal = tcgetattr(STDIN_FILENO, &old) == 0;
-    if (terminal) {
-        termios quiet = old;
-        quiet.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-        tcsetattr(STDIN_FILENO, TCSANOW, &quiet);
-    }
-    std::string line;
-    const bool read = static_cast<bool>(std::getline(std::cin, line));
-    if (terminal) {
-        tcsetattr(STDIN_FILENO, TCSANOW, &old);
-        std::cerr << '\n';
-    }
-    if (!read) {
-        return std::nullopt;
     }
     return line;
 }
@@ -96,7 +47,7 @@ Answer TerminalInteraction::Show(const Message& message) {
         return Answer::Ok;
     }
     const Answer cautious = yesNo ? Answer::No : Answer::Cancel;
-    if (sink_ || isatty(STDIN_FILENO) == 0) {
+    if (sink_ || !InputIsTerminal()) {
         return cautious;
     }
     std::cerr << (yesNo ? "[y/n] " : "[ok/cancel] ") << std::flush;
@@ -141,7 +92,7 @@ std::optional<std::string> TerminalInteraction::AskFilePassword(std::string_view
         password_.reset();
         return given;
     }
-    if (!promptAllowed_ || isatty(STDIN_FILENO) == 0) {
+    if (!promptAllowed_ || !InputIsTerminal()) {
         return std::nullopt;
     }
     BeforeOutput();
@@ -157,7 +108,7 @@ std::optional<std::string> TerminalInteraction::AskFilePassword(std::string_view
 }
 
 std::optional<std::string> TerminalInteraction::AskRadioPassword(std::string_view current) {
-    if (!promptAllowed_ || isatty(STDIN_FILENO) == 0) {
+    if (!promptAllowed_ || !InputIsTerminal()) {
         failureReason_ = current.empty()
                              ? "the radio wants its programming password (--radio-password PW)"
                              : "the radio's programming password is not the one given with "

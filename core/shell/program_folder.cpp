@@ -48,11 +48,10 @@ fs::path ProgramFolder(const Environment& environment, FolderRules rules) {
         return PathFromUtf8(*home);
     }
     if (rules == FolderRules::Unix) {
-        if (const auto data = NonEmpty(environment, "XDG_DATA_HOME")) {
-            const fs::path folder = PathFromUtf8(*data);
-            if (folder.is_absolute()) {
-                return folder / "rp70cps";
-            }
+        // A relative XDG_DATA_HOME is to be ignored; absolute here means absolute on Unix.
+        if (const auto data = NonEmpty(environment, "XDG_DATA_HOME");
+            data && data->starts_with('/')) {
+            return PathFromUtf8(*data) / "rp70cps";
         }
         if (const auto home = NonEmpty(environment, "HOME")) {
             return PathFromUtf8(*home) / ".local" / "share" / "rp70cps";

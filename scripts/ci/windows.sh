@@ -5,22 +5,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 
-as_root() {
-    if [ "$(id -u)" -eq 0 ]; then "$@"; elif command -v sudo >/dev/null; then sudo "$@"; else
-        echo "windows: need root to run: $*" >&2; return 1; fi
-}
-
-packages=(cmake ninja-build libgtest-dev g++-mingw-w64-x86-64-posix wine64)
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-    echo "windows: installing ${missing[*]}"
-    as_root apt-get update -qq
-    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
-fi
+. scripts/packages.sh
+install_packages windows cmake ninja-build libgtest-dev g++-mingw-w64-x86-64-posix wine64
 
 build=build/windows
 launcher=()

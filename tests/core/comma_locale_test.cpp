@@ -35,8 +35,10 @@ protected:
         ASSERT_NE(std::setlocale(LC_ALL, kCommaLocale), nullptr)
             << kCommaLocale << " is not installed; run scripts/setup.sh";
 #ifdef _WIN32
-        // MinGW's C++ library knows no locale but "C"; the C library's locale makes the proof.
+        // MinGW's C++ library knows no locale but "C", and making it global sets the C library's
+        // locale back to "C" as well; the C library's locale makes the proof.
         savedCpp_ = std::locale::global(std::locale::classic());
+        std::setlocale(LC_ALL, kCommaLocale);
 #else
         savedCpp_ = std::locale::global(std::locale(kCommaLocale));
 #endif
