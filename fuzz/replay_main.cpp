@@ -9,8 +9,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <string>
 #include <vector>
+
+#include "texts/path_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 
@@ -18,22 +19,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string NameOf(const fs::path& file) {
-    const std::u8string name = file.u8string();
-    return {name.begin(), name.end()};
-}
-
 bool Replay(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        std::fprintf(stderr, "cannot read %s\n", NameOf(file).c_str());
+        std::fprintf(stderr, "cannot read %s\n", rp70::Utf8Of(file).c_str());
         return false;
     }
     const std::vector<char> text{std::istreambuf_iterator<char>(in),
                                  std::istreambuf_iterator<char>()};
     std::vector<std::uint8_t> bytes(text.begin(), text.end());
     // The name goes first, so the input that stops the run is named.
-    std::fprintf(stderr, "%s\n", NameOf(file).c_str());
+    std::fprintf(stderr, "%s\n", rp70::Utf8Of(file).c_str());
     LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     return true;
 }

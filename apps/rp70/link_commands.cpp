@@ -278,14 +278,14 @@ void KeepBackup(CliProgram& program, const RadioImage& image, BackupKind kind) {
         SaveBackup(program.State.Folder, image, kind, std::chrono::system_clock::now(),
                    program.State.Settings.BackupLimit);
     if (!saved) {
-        Fail(BackupFolder(program.State.Folder).string() + ": the backup cannot be saved");
+        Fail(Utf8Of(BackupFolder(program.State.Folder)) + ": the backup cannot be saved");
     }
 }
 
 void StoreFeaturesIfChanged(CliProgram& program, const FeatureFlags& before) {
     if (program.State.Features != before &&
         !WriteFeatureFlags(FeatureFilePath(program.State.Folder), program.State.Features)) {
-        Fail(FeatureFilePath(program.State.Folder).string() + ": cannot be written");
+        Fail(Utf8Of(FeatureFilePath(program.State.Folder)) + ": cannot be written");
     }
 }
 

@@ -8,6 +8,7 @@
 #include "files/data_file.h"
 #include "files/file_io.h"
 #include "model/bands.h"
+#include "texts/path_text.h"
 
 namespace rp70 {
 namespace fs = std::filesystem;
@@ -31,7 +32,7 @@ std::optional<BackupEntry> EntryOf(const fs::path& path) {
     if (path.extension() != ".dat") {
         return std::nullopt;
     }
-    const std::string stem = path.stem().string();
+    const std::string stem = Utf8Of(path.stem());
     std::vector<std::string> parts;
     for (std::size_t start = 0;;) {
         const std::size_t end = stem.find('_', start);
@@ -131,7 +132,7 @@ std::vector<BackupEntry> ListBackups(const fs::path& programFolder) {
     }
     // The name starts with the time, so it orders by age.
     std::sort(backups.begin(), backups.end(), [](const BackupEntry& a, const BackupEntry& b) {
-        return a.Path.filename().string() > b.Path.filename().string();
+        return Utf8Of(a.Path.filename()) > Utf8Of(b.Path.filename());
     });
     return backups;
 }
